@@ -1,0 +1,122 @@
+// The game: its whole state and the procedures and handlers that act on it.
+//
+// Field and procedure names follow the game's original design (Body1, Len1,
+// MoveSnake, Timer1_Timer, ...). The state is public plain data so that the
+// windows and the tests can read it; only the procedures below change it.
+#pragma once
+
+#include <string>
+
+#include "picture.h"
+#include "platform.h"
+#include "types.h"
+#include "widgets.h"
+
+namespace ouroboard {
+
+class Game {
+ public:
+  Game(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
+
+  // --- Game state; every field is zero until Form_Load runs. ---
+  SlotArray Body1{};  // cells of player 1's snake, slot 0 the tail, slot Len1 the head
+  SlotArray Dir1{};   // heading of each segment; Dir1[Len1] steers the head
+  Bool16 Campaign = False;
+  Int16 Level = 0;
+  CellFlags Obstacle{};
+  Int16 Start1 = 0;
+  Int16 Len1 = 0;
+  Int16 RowTmp = 0;    // scratch of MoveSnake's wrap test
+  double FracTmp = 0;  // scratch of MoveSnake's wrap test
+  Cell FoodCell = 0;
+  float Score1 = 0;
+  Int16 Eaten1 = 0;  // food items since the last Reset
+  Bool16 OnePlayer = False;
+  SlotArray Body2{};
+  SlotArray Dir2{};
+  Int16 Start2 = 0;
+  Int16 Len2 = 0;
+  float Score2 = 0;
+  Int16 Eaten2 = 0;
+  // The heading each snake took on its last move; steering keys are judged
+  // against it, so two quick keys can never turn a snake back on itself.
+  Int16 Moved1 = 0;
+  Int16 Moved2 = 0;
+
+  Widgets widgets;
+
+  // --- Events of the main window. ---
+  void Form_Load();
+  void Form_KeyDown(Int16 keyCode);
+  void Timer1_Timer();
+  void SpeedPic_Click(Int16 index);
+
+  // --- Menu commands. ---
+  void NG_Click();
+  void p1_Click();
+  void p2_Click();
+  void classic_Click();
+  void cpn_Click();
+  void set_Click();
+  void hlp_Click();
+  void PR_Click();
+
+  // --- What the other windows report back. ---
+  void SettingsApplied(Picture snake1, Picture snake2, Picture obstacle);
+  void HelpClosed();
+  void EndScreenClicked();
+
+  // --- Procedures. ---
+  void Reset();
+  void SetObstacles();
+  void TABLE();
+  void DrawSnake();
+  void MoveSnake();
+  void MakeFood();
+  void EatFood();
+  void Collide();
+  void TestProgress();
+
+  static constexpr std::array<Int16, SpeedStepCount> SpeedIntervals = {250, 200, 150, 100, 75, 50, 25};
+  static constexpr Cell PlayerOneStart = 105;
+  static constexpr Cell PlayerTwoStart = 165;
+  static constexpr Int16 StartLen = 5;
+
+ private:
+  // One player's fields, so that the rules for both players are written once.
+  struct Player {
+    SlotArray& Body;
+    SlotArray& Dir;
+    Int16& Len;
+    float& Score;
+    Int16& Eaten;
+    Int16& Moved;
+    std::string& Label;
+  };
+  Player One() { return {Body1, Dir1, Len1, Score1, Eaten1, Moved1, widgets.Label1}; }
+  Player Two() { return {Body2, Dir2, Len2, Score2, Eaten2, Moved2, widgets.Label2}; }
+
+  void PlaceSnake(Player player, Cell head);
+  Cell FreeStartForPlayerTwo() const;
+  void PaintSnake(const Player& player, Picture picture);
+  void Move(Player player);
+  Cell Step(Cell head, Int16 heading);
+  bool FoodCellTaken();
+  void ReseedFromClock();
+  int Draw(int count);
+  void Steer(Player player, Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey);
+  void Eat(Player player);
+  bool HeadHit(const SlotArray& body, Int16 len) const;
+  void GameOver();
+  void ShowEndScreen(Picture picture);
+  void NewGame();
+  void ZeroScores();
+
+  Clock& clock_;
+  RandomSource& random_;
+};
+
+// A score as the labels show it: the plain digits of the whole number.
+std::string ScoreText(float score);
+
+}  // namespace ouroboard

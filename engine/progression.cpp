@@ -1,0 +1,42 @@
+// The end of a classic game, of a campaign level and of the campaign.
+#include "game.h"
+
+namespace ouroboard {
+
+inline constexpr Int16 ClassicTarget = 100;
+inline constexpr Int16 LevelTarget = 25;
+inline constexpr Int16 LastLevel = 7;
+
+void Game::TestProgress() {
+  if (Campaign != True) {
+    if (Eaten1 >= ClassicTarget || Eaten2 >= ClassicTarget) {
+      Reset();
+      ShowEndScreen(Picture::ClassicOver);
+    }
+    return;
+  }
+  if (Eaten1 != LevelTarget && Eaten2 != LevelTarget) return;
+  if (Level >= LastLevel) {
+    Reset();
+    Level = 1;
+    SetObstacles();
+    ShowEndScreen(Picture::CampaignOver);
+    return;
+  }
+  // The next level's walls go up before the snakes and the food are placed,
+  // so that neither starts inside them.
+  Level += 1;
+  SetObstacles();
+  Reset();
+  widgets.MainWindowVisible = false;
+  widgets.Timer1.Enabled = false;
+  ShowEndScreen(Picture::LevelProceed);
+}
+
+void Game::ShowEndScreen(Picture picture) {
+  widgets.EndScreen.Shown = true;
+  ++widgets.EndScreen.ShowCount;
+  widgets.EndScreen.Background = picture;
+}
+
+}  // namespace ouroboard
