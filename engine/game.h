@@ -16,7 +16,7 @@ namespace ouroboard {
 
 class Game {
  public:
-  Game(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
+  Game(Clock& clock, RandomSource& random) : clock_(&clock), random_(&random) {}
 
   // --- Game state; every field is zero until Form_Load runs. ---
   SlotArray Body1{};  // cells of player 1's snake, slot 0 the tail, slot Len1 the head
@@ -112,8 +112,8 @@ class Game {
   void NewGame();
   void ZeroScores();
 
-  Clock& clock_;
-  RandomSource& random_;
+  Clock* clock_;
+  RandomSource* random_;
 };
 
 // A score as the labels show it: the plain digits of the whole number.

@@ -49,14 +49,14 @@ bool Game::FoodCellTaken() {
 }
 
 void Game::ReseedFromClock() {
-  const int minute = clock_.Minute();
-  const int second = clock_.Second();
-  random_.Reseed(minute * second);
+  const int minute = clock_->Minute();
+  const int second = clock_->Second();
+  random_->Reseed(minute * second);
 }
 
 // A whole number in 0..count-1 from the next random value.
 int Game::Draw(int count) {
-  const int drawn = static_cast<int>(std::floor(static_cast<double>(random_.Next()) * count));
+  const int drawn = static_cast<int>(std::floor(static_cast<double>(random_->Next()) * count));
   return std::clamp(drawn, 0, count - 1);
 }
 
