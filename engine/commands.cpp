@@ -8,38 +8,27 @@ void Game::ZeroScores() {
   Score2 = 0;
 }
 
-void Game::p1_Click() {
-  OnePlayer = True;
+void Game::p1_Click() { ChoosePlayers(True); }
+
+void Game::p2_Click() { ChoosePlayers(False); }
+
+void Game::ChoosePlayers(Bool16 onePlayer) {
+  OnePlayer = onePlayer;
   ZeroScores();
   Reset();
-  widgets.p1Checked = true;
-  widgets.p2Checked = false;
+  widgets.p1Checked = onePlayer != False;
+  widgets.p2Checked = onePlayer == False;
 }
 
-void Game::p2_Click() {
-  OnePlayer = False;
-  ZeroScores();
-  Reset();
-  widgets.p2Checked = true;
-  widgets.p1Checked = false;
-}
+void Game::classic_Click() { ChooseMode(False); }
 
-void Game::classic_Click() {
-  widgets.classicChecked = true;
-  Campaign = False;
-  widgets.cpnChecked = false;
-  NewGame();
-}
+void Game::cpn_Click() { ChooseMode(True); }
 
-void Game::cpn_Click() {
-  widgets.cpnChecked = true;
-  Campaign = True;
-  widgets.classicChecked = false;
-  NewGame();
-}
-
-// Level 1 of the chosen mode, with an empty board and both scores at zero.
-void Game::NewGame() {
+// Either mode starts on level 1's empty board with both scores at zero.
+void Game::ChooseMode(Bool16 campaign) {
+  widgets.classicChecked = campaign == False;
+  widgets.cpnChecked = campaign != False;
+  Campaign = campaign;
   Level = 1;
   SetObstacles();
   ZeroScores();

@@ -109,7 +109,8 @@ class Game {
   bool HeadHit(const SlotArray& body, Int16 len) const;
   void GameOver();
   void ShowEndScreen(Picture picture);
-  void NewGame();
+  void ChoosePlayers(Bool16 onePlayer);
+  void ChooseMode(Bool16 campaign);
   void ZeroScores();
 
   Clock* clock_;

@@ -90,5 +90,11 @@ TEST_F(ClockTest, ScorePerFoodItemAtEverySpeedStep) {
   }
 }
 
+TEST(ScoreText, WholeScoresShowAsPlainDigits) {
+  const std::pair<float, const char*> cases[] = {
+      {0, "0"}, {500, "500"}, {9999900, "9999900"}, {12345678, "12345678"}, {1e9f, "1000000000"}};
+  for (const auto& [score, text] : cases) EXPECT_EQ(ScoreText(score), text);
+}
+
 }  // namespace
 }  // namespace ouroboard::testing
