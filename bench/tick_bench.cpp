@@ -24,7 +24,7 @@ Game LevelSevenGame(Clock& clock, RandomSource& random) {
     game.Body2[k] = static_cast<Cell>(841 + k);  // row 28
     game.Dir1[k] = game.Dir2[k] = Heading::Right;
   }
-  game.Body1[28] = 62, game.Body1[29] = 61;  // head in column 1, going down
+  game.Body1[28] = 62, game.Body1[29] = 61;    // head in column 1, going down
   game.Body2[28] = 837, game.Body2[29] = 838;  // head in column 28, going up
   game.Dir1[28] = game.Dir1[29] = Heading::Down;
   game.Dir2[28] = game.Dir2[29] = Heading::Up;

@@ -11,8 +11,7 @@ void Game::Form_KeyDown(Int16 keyCode) {
 // A key is judged against the heading of the snake's last move, not against a
 // turn already chosen since: within one tick the last accepted key wins, and a
 // snake can never be turned back onto its own neck.
-void Game::Steer(Player player, Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey,
-                 Int16 downKey) {
+void Game::Steer(Player player, Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey) {
   const Int16 moving = player.Moved;
   const bool vertical = moving > 2;
   const bool horizontal = moving < 3;

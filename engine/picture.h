@@ -9,6 +9,7 @@
 
 namespace ouroboard {
 
+// clang-format off
 enum class Picture : std::uint8_t {
   None,  // a picture widget that has not been given a picture yet
   Empty,
@@ -19,6 +20,7 @@ enum class Picture : std::uint8_t {
   SpeedUnlit0, SpeedUnlit1, SpeedUnlit2, SpeedUnlit3, SpeedUnlit4, SpeedUnlit5, SpeedUnlit6,
   LevelProceed, CampaignOver, ClassicOver, GameOver,
 };
+// clang-format on
 
 inline constexpr int SnakePictureCount = 5;
 inline constexpr int ObstaclePictureCount = 7;

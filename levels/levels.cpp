@@ -42,7 +42,11 @@ Layout ObstacleLayout(int level) {
       walls.Border().Run(7, 30, 427, {0, 15}).Run(464, 30, 884, {0, 1});
       break;
     case 6:  // two interlocking hooks
-      walls.Border().Run(270, 1, 285, {0}).Run(732, 1, 749, {0}).Run(285, 30, 675, {0}).Run(462, 30, 732, {0});
+      walls.Border()
+          .Run(270, 1, 285, {0})
+          .Run(732, 1, 749, {0})
+          .Run(285, 30, 675, {0})
+          .Run(462, 30, 732, {0});
       break;
     case 7:  // six pillars and two bars
       walls.Run(93, 30, 783, {2, 4, 19, 21, 23, 0}).Run(219, 1, 230, {0, 480}).Border();

@@ -36,7 +36,7 @@ TEST_F(CollisionTest, TheTailCellJustLeftIsSafeButTheNextIsNot) {
 TEST_F(CollisionTest, TheOtherSnakeIsNeverDeadly) {
   Lay(game.Body2, game.Dir2, game.Len2, 106, Heading::Up);  // player 2 crosses player 1's path
   game.Moved2 = Heading::Up;
-  game.Body2[game.Len2] = game.Body1[game.Len1];            // and both heads share a cell
+  game.Body2[game.Len2] = game.Body1[game.Len1];  // and both heads share a cell
   game.Collide();
   EXPECT_FALSE(game.widgets.EndScreen.Shown);
   for (int tick = 0; tick < 3; ++tick) game.Timer1_Timer();

@@ -63,7 +63,10 @@ class GameTest : public ::testing::Test {
   // Places player 1's head on the given cell with the body trailing straight
   // behind it, all heading the given way.
   static void Lay(SlotArray& body, SlotArray& dir, Int16 len, int head, Int16 heading) {
-    const int step = heading == Heading::Right ? 1 : heading == Heading::Left ? -1 : heading == Heading::Up ? -30 : 30;
+    const int step = heading == Heading::Right  ? 1
+                     : heading == Heading::Left ? -1
+                     : heading == Heading::Up   ? -30
+                                                : 30;
     for (int k = 0; k <= len; ++k) {
       body[k] = static_cast<Cell>(head - (len - k) * step);
       dir[k] = heading;

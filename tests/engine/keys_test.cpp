@@ -10,10 +10,9 @@ struct KeyCase {
 };
 
 const KeyCase kKeys[] = {
-    {Key::LeftArrow, 1, Heading::Left}, {Key::UpArrow, 1, Heading::Up},
-    {Key::RightArrow, 1, Heading::Right}, {Key::DownArrow, 1, Heading::Down},
-    {Key::A, 2, Heading::Left}, {Key::W, 2, Heading::Up},
-    {Key::D, 2, Heading::Right}, {Key::S, 2, Heading::Down},
+    {Key::LeftArrow, 1, Heading::Left}, {Key::UpArrow, 1, Heading::Up}, {Key::RightArrow, 1, Heading::Right},
+    {Key::DownArrow, 1, Heading::Down}, {Key::A, 2, Heading::Left},     {Key::W, 2, Heading::Up},
+    {Key::D, 2, Heading::Right},        {Key::S, 2, Heading::Down},
 };
 
 bool Horizontal(Int16 heading) { return heading == Heading::Left || heading == Heading::Right; }
@@ -54,8 +53,8 @@ TEST_F(KeysTest, AllThirtyTwoKeyAndHeadingCombinations) {
 
 TEST_F(KeysTest, OtherKeysDoNothing) {
   Moving(Heading::Up);
-  for (const Int16 key : {Int16{0}, Int16{13}, Int16{32}, Int16{36}, Int16{41}, Int16{66}, Int16{97},
-                          Int16{119}, Int16{-1}}) {
+  for (const Int16 key :
+       {Int16{0}, Int16{13}, Int16{32}, Int16{36}, Int16{41}, Int16{66}, Int16{97}, Int16{119}, Int16{-1}}) {
     game.Form_KeyDown(key);
     EXPECT_EQ(Heading1(), Heading::Up) << key;
     EXPECT_EQ(Heading2(), Heading::Up) << key;

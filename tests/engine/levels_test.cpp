@@ -1,13 +1,14 @@
+#include "levels.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "levels.h"
 
 namespace ouroboard::levels {
 namespace {
 
 // Each level's walls drawn row by row: '#' a wall, '.' a free cell.
+// clang-format off
 const char* const kLevel2[30] = {
     "##############################",
     "#............................#",
@@ -205,6 +206,8 @@ const char* const kLevel7[30] = {
     "#............................#",
     "##############################",
 };
+
+// clang-format on
 
 std::string Draw(const Layout& layout) {
   std::string picture;

@@ -11,11 +11,11 @@ struct EdgeMove {
 
 // The board is a torus: leaving on one edge re-enters on the opposite edge.
 const EdgeMove kEdgeMoves[] = {
-    {Heading::Right, 28, 29},  {Heading::Right, 29, 0},   {Heading::Right, 899, 870},
-    {Heading::Left, 31, 30},   {Heading::Left, 0, 29},    {Heading::Left, 870, 899},
-    {Heading::Up, 45, 15},     {Heading::Up, 15, 885},    {Heading::Up, 0, 870},
-    {Heading::Down, 885, 15},  {Heading::Down, 899, 29},  {Heading::Right, 20, 21},
-    {Heading::Left, 30, 59},   {Heading::Right, 449, 420}, {Heading::Down, 15, 45},
+    {Heading::Right, 28, 29}, {Heading::Right, 29, 0},    {Heading::Right, 899, 870},
+    {Heading::Left, 31, 30},  {Heading::Left, 0, 29},     {Heading::Left, 870, 899},
+    {Heading::Up, 45, 15},    {Heading::Up, 15, 885},     {Heading::Up, 0, 870},
+    {Heading::Down, 885, 15}, {Heading::Down, 899, 29},   {Heading::Right, 20, 21},
+    {Heading::Left, 30, 59},  {Heading::Right, 449, 420}, {Heading::Down, 15, 45},
 };
 
 class MovementTest : public GameTest {

@@ -95,7 +95,8 @@ TEST_F(FoodTest, RejectsSnakesAndWallsAndRetriesWithAFreshSeed) {
   game.SetObstacles();
   game.Len2 = 20;
   for (int k = 6; k <= 20; ++k) game.Body2[k] = static_cast<Cell>(400 + k);
-  const int taken[] = {102, 105, 163, 418, 213, 783};  // player 1, player 2 (head and beyond player 1's length), walls
+  const int taken[] = {102, 105, 163,
+                       418, 213, 783};  // player 1, player 2 (head and beyond player 1's length), walls
   for (const int cell : taken) random.queued.push_back(static_cast<float>((cell - 100 + 0.5) / 700.0));
   random.QueueFood(500, 3);
   random.seeds.clear();
@@ -143,7 +144,8 @@ TEST(FoodPlacement, FrozenClockStillGivesFreshFreeCells) {
   }
   int distinct = 0;
   for (int cell = 0; cell < CellCount; ++cell) {
-    const bool allowed = cell >= 100 && cell <= 799 && !(cell >= 100 && cell <= 105) && !(cell >= 160 && cell <= 165);
+    const bool allowed =
+        cell >= 100 && cell <= 799 && !(cell >= 100 && cell <= 105) && !(cell >= 160 && cell <= 165);
     if (!allowed) {
       EXPECT_EQ(hits[cell], 0) << "cell " << cell;
     }

@@ -12,10 +12,14 @@ namespace {
 Cell Next(Cell cell, Int16 heading) {
   const int row = cell / 30, column = cell % 30;
   switch (heading) {
-    case Heading::Right: return static_cast<Cell>(row * 30 + (column + 1) % 30);
-    case Heading::Left: return static_cast<Cell>(row * 30 + (column + 29) % 30);
-    case Heading::Up: return static_cast<Cell>(((row + 29) % 30) * 30 + column);
-    default: return static_cast<Cell>(((row + 1) % 30) * 30 + column);
+    case Heading::Right:
+      return static_cast<Cell>(row * 30 + (column + 1) % 30);
+    case Heading::Left:
+      return static_cast<Cell>(row * 30 + (column + 29) % 30);
+    case Heading::Up:
+      return static_cast<Cell>(((row + 29) % 30) * 30 + column);
+    default:
+      return static_cast<Cell>(((row + 1) % 30) * 30 + column);
   }
 }
 
@@ -67,8 +71,8 @@ class PlaythroughTest : public GameTest {
 };
 
 TEST_F(PlaythroughTest, RandomPlayKeepsEveryInvariant) {
-  const Int16 keys[] = {Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow,
-                        Key::A, Key::W, Key::D, Key::S, Int16{32}};
+  const Int16 keys[] = {Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow, Key::A,
+                        Key::W,         Key::D,       Key::S,          Int16{32}};
   Load();
   std::mt19937 dice(2024);
   const auto roll = [&dice](int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice); };
