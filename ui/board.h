@@ -1,0 +1,42 @@
+// The 30 x 30 board, drawn as one widget.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "picture.h"
+#include "types.h"
+
+namespace ouroboard {
+
+class PictureBook;
+
+// Draws the cells' pictures and repaints only the cells whose picture changed
+// since they were last drawn. A picture larger than a cell (the 18 x 18 food
+// item) overlaps its right and lower neighbours and is drawn on top of them.
+class Board : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int CellSize = 16;
+
+  Board(const PictureBook& book, QWidget* parent);
+
+  // Takes the pictures the cells are to show and schedules the changed cells.
+  void showCells(const std::array<Picture, CellCount>& cells);
+
+  static QRect cellRect(int cell);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The area a cell's picture covers: its own square, or more for a larger picture.
+  QRect extent(int cell, Picture picture) const;
+  bool oversized(Picture picture) const;
+
+  const PictureBook& book_;
+  std::array<Picture, CellCount> shown_{};
+};
+
+}  // namespace ouroboard

@@ -1,0 +1,97 @@
+#include "hlpfrm.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QStringList>
+
+#include "picturebook.h"
+#include "pictureview.h"
+#include "style.h"
+
+namespace ouroboard {
+
+QString helpText() {
+  const QStringList lines = {
+      QStringLiteral("Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and "
+                     "anyone may distribute it freely. If you make changes to it, please make them known."),
+      QString(),
+      QStringLiteral("The game has two modes : classical and campaign modes. "),
+      QString(),
+      QStringLiteral(
+          "In classical mode, you can go on playing the game. It can be played in different speeds "
+          "by using the speed indicator. Higher the speed, higher will be the score. "),
+      QString(),
+      QStringLiteral("In Campaign mode you can advance through various levels. The game goes on becoming "
+                     "difficult as the game advances. It too, can also be played in various speeds and "
+                     "scoring increases accordingly."),
+      QString(),
+      QStringLiteral("The game supports two player game. Two player mode also contains both classical and "
+                     "campaign modes. But care should be taken that if one player is out, the game is over "
+                     "for both the players."),
+      QString(),
+      QStringLiteral(
+          "You can go on playing the classic mode until the player (in case of 2 players, either of "
+          "the players) collects 100 food. In the Campaign mode, you can progress through the "
+          "levels by taking 25 food."),
+      QStringLiteral("\t"),
+      QStringLiteral("\tIf the snakes of two players collides nothing happens."),
+  };
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
+  setObjectName(QStringLiteral("HlpFrm"));
+  setWindowTitle(QStringLiteral("Help"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(ClientSize);
+  paintBlack(this);
+  buildHeadings();
+  buildText();
+  buildPictures();
+  centreOnScreen(this);
+}
+
+void HlpFrm::buildHeadings() {
+  const QFont font = windowFont(FontPx::Pt18, Weight::Bold, Underline::Yes);
+  makeLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("HELP"), {8, 88, 67, 29}, font, Qt::red);
+  makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
+}
+
+// Read-only but scrollable and selectable; it has the focus when the window opens.
+void HlpFrm::buildText() {
+  Text1_ = new QPlainTextEdit(this);
+  Text1_->setObjectName(QStringLiteral("Text1"));
+  Text1_->setGeometry(8, 120, 601, 265);
+  Text1_->setReadOnly(true);
+  Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));
+  QPalette colours = Text1_->palette();
+  colours.setColor(QPalette::Base, Qt::black);
+  colours.setColor(QPalette::Text, QColor(0, 255, 0));
+  Text1_->setPalette(colours);
+  Text1_->setPlainText(helpText());
+  Text1_->setFocusPolicy(Qt::StrongFocus);
+  Text1_->setFocus();
+}
+
+void HlpFrm::buildPictures() {
+  const auto place = [this](const char* name, const char* file, QPoint at) {
+    auto* view = new PictureView(this, QLatin1String(name), QRect(at, QSize(1, 1)));
+    view->setPicture(PictureBook::decoration(QLatin1String(file)));
+  };
+  place("Image3", "help_banner.png", {152, 8});
+  place("Image1", "keys_player1.png", {128, 424});
+  place("Image2", "keys_player2.png", {256, 424});
+}
+
+void HlpFrm::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+// Whatever closes the window, the game's clock starts again.
+void HlpFrm::Form_Unload() { emit closed(); }
+
+}  // namespace ouroboard

@@ -1,0 +1,30 @@
+// Every picture the windows show, loaded once from the program's resources.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+#include "picture.h"
+
+namespace ouroboard {
+
+// A game picture's identity is its id: the book hands out copies of one
+// QPixmap per id, and copies share their pixels (and their cacheKey).
+class PictureBook {
+ public:
+  PictureBook();
+
+  const QPixmap& pixmap(Picture id) const { return pixmaps_[static_cast<int>(id)]; }
+
+  // Pictures that only the windows use: the frame, headings, banner, ...
+  static QPixmap decoration(const QString& fileName);
+
+ private:
+  std::array<QPixmap, PictureCount> pixmaps_;
+};
+
+// The resource file behind a game picture; empty for Picture::None.
+QString pictureFileName(Picture id);
+
+}  // namespace ouroboard

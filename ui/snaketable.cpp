@@ -1,0 +1,294 @@
+#include "snaketable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QRandomGenerator>
+
+#include "backdrop.h"
+#include "board.h"
+#include "endscreen.h"
+#include "hlpfrm.h"
+#include "pictureview.h"
+#include "settings.h"
+#include "style.h"
+
+namespace ouroboard {
+
+std::optional<Int16> steeringKeyCode(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Left: return Key::LeftArrow;
+    case Qt::Key_Up: return Key::UpArrow;
+    case Qt::Key_Right: return Key::RightArrow;
+    case Qt::Key_Down: return Key::DownArrow;
+    case Qt::Key_A: return Key::A;
+    case Qt::Key_W: return Key::W;
+    case Qt::Key_D: return Key::D;
+    case Qt::Key_S: return Key::S;
+    default: return std::nullopt;
+  }
+}
+
+SnakeTable::SnakeTable()
+    : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)),
+      random_(QRandomGenerator::global()->generate64()),
+      game_(systemClock_, random_) {
+  setObjectName(QStringLiteral("SnakeTable"));
+  setWindowTitle(QStringLiteral("Ouroboard"));
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
+  buildClientArea();
+  buildMenu();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Steering keys reach the game whichever part of this window has the focus.
+  qApp->installEventFilter(this);
+  game_.Form_Load();
+  sync();
+}
+
+// Exit leaves the other windows without running their closing code.
+SnakeTable::~SnakeTable() {
+  qApp->removeEventFilter(this);
+  for (QWidget* window :
+       {static_cast<QWidget*>(settings_), static_cast<QWidget*>(help_), static_cast<QWidget*>(endScreen_)}) {
+    if (window == nullptr) continue;
+    window->disconnect(this);
+    delete window;
+  }
+}
+
+QWidget* SnakeTable::clientArea() const { return client_; }
+Settings* SnakeTable::settingsWindow() const { return settings_; }
+HlpFrm* SnakeTable::helpWindow() const { return help_; }
+EndScreen* SnakeTable::endScreen() const { return endScreen_; }
+
+void SnakeTable::buildClientArea() {
+  client_ = new Backdrop(this, QStringLiteral("Client"), ClientSize);
+  client_->setPicture(PictureBook::decoration(QStringLiteral("frame.png")));
+  setCentralWidget(client_);
+  board_ = new Board(book_, client_);
+  buildSpeedIndicator(client_);
+  buildScorePanel(client_);
+}
+
+// A staircase of bars, bottoms aligned, step 0 the shortest.
+void SnakeTable::buildSpeedIndicator(QWidget* client) {
+  for (int i = 0; i < SpeedStepCount; ++i) {
+    const QRect place(536 + 24 * i, 152 - 16 * i, 20, 36 + 16 * i);
+    speedPic_[i] = new PictureView(client, QStringLiteral("SpeedPic(%1)").arg(i), place);
+    connect(speedPic_[i], &PictureView::clicked, this, [this, i] { SpeedPic_Click(i); });
+  }
+}
+
+void SnakeTable::buildScorePanel(QWidget* client) {
+  const auto heading = [client](const char* name, const char* file, const QRect& place) {
+    auto* view = new PictureView(client, QLatin1String(name), place);
+    view->setPicture(PictureBook::decoration(QLatin1String(file)));
+    return view;
+  };
+  heading("Image2", "heading_level.png", {520, 8, 127, 74});
+  heading("Image1", "heading_score.png", {520, 200, 142, 62});
+  heading("Image3", "heading_player1.png", {520, 272, 142, 62});
+  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62});
+
+  const QFont scoreFont = windowFont(FontPx::Pt24, Weight::Bold);
+  const QString zeros = QStringLiteral("00000000");
+  label1_ = makeLabel(client, QStringLiteral("Label1"), zeros, {520, 344, 153, 37}, scoreFont, Qt::red);
+  label2_ = makeLabel(client, QStringLiteral("Label2"), zeros, {520, 464, 153, 37}, scoreFont, Qt::blue);
+
+  QLabel* credit = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Distributed by Ouroboard"),
+                             {64, 512, 241, 25}, windowFont(FontPx::Pt13_5), Qt::red);
+  paintBlack(credit);
+}
+
+void SnakeTable::buildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setFocusPolicy(Qt::NoFocus);
+  QMenu* opt = bar->addMenu(QStringLiteral("Options"));
+  opt->setObjectName(QStringLiteral("opt"));
+  addCommand(opt, "NG", "New Game", &SnakeTable::NG_Click);
+  QMenu* aa = opt->addMenu(QStringLiteral("Players"));
+  aa->setObjectName(QStringLiteral("aa"));
+  p1_ = addChoice(aa, "p1", "1 Player", &Game::p1_Click);
+  p2_ = addChoice(aa, "p2", "2 Player", &Game::p2_Click);
+  QMenu* mde = opt->addMenu(QStringLiteral("Mode"));
+  mde->setObjectName(QStringLiteral("mde"));
+  classic_ = addChoice(mde, "classic", "Classic", &Game::classic_Click);
+  cpn_ = addChoice(mde, "cpn", "Campaign", &Game::cpn_Click);
+  addCommand(opt, "set", "Settings", &SnakeTable::set_Click);
+  addCommand(opt, "ext", "Exit", &SnakeTable::ext_Click);
+  addCommand(nullptr, "hlp", "Help", &SnakeTable::hlp_Click);
+  PR_ = addCommand(nullptr, "PR", "PAUSE", &SnakeTable::PR_Click);
+}
+
+// A command on a menu, or straight on the menu bar when menu is null.
+QAction* SnakeTable::addCommand(QMenu* menu, const char* name, const char* caption,
+                                void (SnakeTable::*handler)()) {
+  auto* action = new QAction(QLatin1String(caption), this);
+  action->setObjectName(QLatin1String(name));
+  if (menu != nullptr)
+    menu->addAction(action);
+  else
+    menuBar()->addAction(action);
+  connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+// A menu item whose check mark only the game sets: sync() after the command
+// puts back whatever Qt toggled on the click.
+QAction* SnakeTable::addChoice(QMenu* menu, const char* name, const char* caption, void (Game::*command)()) {
+  auto* action = new QAction(QLatin1String(caption), this);
+  action->setObjectName(QLatin1String(name));
+  action->setCheckable(true);
+  menu->addAction(action);
+  connect(action, &QAction::triggered, this, [this, command] { run(command); });
+  return action;
+}
+
+void SnakeTable::run(void (Game::*command)()) {
+  (game_.*command)();
+  sync();
+}
+
+void SnakeTable::tick() { run(&Game::Timer1_Timer); }
+
+void SnakeTable::SpeedPic_Click(int index) {
+  game_.SpeedPic_Click(static_cast<Int16>(index));
+  sync();
+}
+
+void SnakeTable::set_Click() {
+  game_.set_Click();
+  // A closed window is on its way out; a new one starts from the pictures in use.
+  if (settings_ == nullptr || settings_->isHidden()) {
+    settings_ = new Settings(book_, game_.widgets, this);
+    connect(settings_, &Settings::applied, this, &SnakeTable::settingsApplied);
+  }
+  settings_->show();
+  settings_->raise();
+  settings_->activateWindow();
+  sync();
+}
+
+void SnakeTable::settingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
+  game_.SettingsApplied(snake1, snake2, obstacle);
+  sync();
+}
+
+void SnakeTable::hlp_Click() {
+  game_.hlp_Click();
+  if (help_ == nullptr || help_->isHidden()) {
+    help_ = new HlpFrm(this);
+    connect(help_, &HlpFrm::closed, this, &SnakeTable::helpClosed);
+  }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+  sync();
+}
+
+void SnakeTable::helpClosed() {
+  help_ = nullptr;
+  game_.HelpClosed();
+  sync();
+}
+
+// The program ends at once: no other window's closing code runs.
+void SnakeTable::ext_Click() {
+  if (help_ != nullptr) help_->disconnect(this);
+  QCoreApplication::exit(0);
+}
+
+void SnakeTable::endScreenClicked() {
+  game_.EndScreenClicked();
+  sync();
+  raise();
+  activateWindow();
+}
+
+void SnakeTable::sync() {
+  const Widgets& shown = game_.widgets;
+  board_->showCells(shown.TableBlock);
+  syncScorePanel(shown);
+  syncMenu(shown);
+  syncClock(shown.Timer1);
+  syncMainWindow(shown.MainWindowVisible);
+  syncEndScreen(shown.EndScreen);
+}
+
+void SnakeTable::syncScorePanel(const Widgets& shown) {
+  for (int i = 0; i < SpeedStepCount; ++i) speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
+  label1_->setText(QString::fromStdString(shown.Label1));
+  label2_->setText(QString::fromStdString(shown.Label2));
+  image4_->setVisible(shown.Image4Visible);
+  label2_->setVisible(shown.Label2Visible);
+}
+
+void SnakeTable::syncMenu(const Widgets& shown) {
+  p1_->setChecked(shown.p1Checked);
+  p2_->setChecked(shown.p2Checked);
+  classic_->setChecked(shown.classicChecked);
+  cpn_->setChecked(shown.cpnChecked);
+  PR_->setText(QString::fromStdString(shown.PRCaption()));
+}
+
+// Setting the interval restarts a running timer, so only a change is passed on.
+void SnakeTable::syncClock(const GameClock& clock) {
+  if (timer_.interval() != clock.Interval) timer_.setInterval(clock.Interval);
+  if (clock.Enabled && !timer_.isActive()) timer_.start();
+  if (!clock.Enabled && timer_.isActive()) timer_.stop();
+}
+
+// Before its first showing the window's visibility is main()'s business.
+void SnakeTable::syncMainWindow(bool visible) {
+  if (!placed_) return;
+  if (visible && isHidden()) show();
+  if (!visible && isVisible()) hide();
+}
+
+void SnakeTable::syncEndScreen(const EndScreenView& view) {
+  if (!view.Shown) {
+    if (endScreen_ != nullptr) endScreen_->dismiss();
+    endScreen_ = nullptr;
+    return;
+  }
+  if (endScreen_ == nullptr) {
+    endScreen_ = new EndScreen(this);
+    connect(endScreen_, &EndScreen::clicked, this, &SnakeTable::endScreenClicked);
+  }
+  endScreen_->setPicture(book_.pixmap(view.Background));
+  if (view.ShowCount == endScreenShows_ && !endScreen_->isHidden()) return;
+  endScreenShows_ = view.ShowCount;
+  endScreen_->show();
+  endScreen_->raise();
+  endScreen_->activateWindow();
+}
+
+bool SnakeTable::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  const std::optional<Int16> code = steeringKeyCode(static_cast<QKeyEvent*>(event)->key());
+  if (!code) return false;
+  game_.Form_KeyDown(*code);
+  sync();
+  return true;
+}
+
+void SnakeTable::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_) return;
+  centreOnScreen(this);
+  placed_ = true;
+}
+
+// The close box ends the program at once, with any other open window.
+void SnakeTable::closeEvent(QCloseEvent* event) {
+  event->accept();
+  ext_Click();
+}
+
+}  // namespace ouroboard

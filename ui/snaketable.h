@@ -1,0 +1,110 @@
+// The main window: board, speed indicator, score panel and menu bar.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <optional>
+
+#include "game.h"
+#include "picturebook.h"
+#include "platform.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace ouroboard {
+
+class Backdrop;
+class Board;
+class EndScreen;
+class HlpFrm;
+class PictureView;
+class Settings;
+
+// The engine decides everything; this window forwards every event to it and
+// then, in sync(), makes the Qt widgets show what the engine's widgets hold.
+class SnakeTable : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr QSize ClientSize{707, 541};
+
+  SnakeTable();
+  ~SnakeTable() override;
+
+  Game& game() { return game_; }
+  const PictureBook& pictures() const { return book_; }
+  const QTimer& gameClock() const { return timer_; }
+  Board* board() const { return board_; }
+  QWidget* clientArea() const;
+  Settings* settingsWindow() const;
+  HlpFrm* helpWindow() const;
+  EndScreen* endScreen() const;
+
+  // One tick of the game clock, as its timeout runs it.
+  void tick();
+  // Makes every window show the engine's current state.
+  void sync();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildClientArea();
+  void buildSpeedIndicator(QWidget* client);
+  void buildScorePanel(QWidget* client);
+  void buildMenu();
+  QAction* addCommand(QMenu* menu, const char* name, const char* caption, void (SnakeTable::*handler)());
+  QAction* addChoice(QMenu* menu, const char* name, const char* caption, void (Game::*command)());
+  void run(void (Game::*command)());
+
+  void NG_Click() { run(&Game::NG_Click); }
+  void PR_Click() { run(&Game::PR_Click); }
+  void set_Click();
+  void hlp_Click();
+  void ext_Click();
+  void SpeedPic_Click(int index);
+  void settingsApplied(Picture snake1, Picture snake2, Picture obstacle);
+  void helpClosed();
+  void endScreenClicked();
+
+  void syncScorePanel(const Widgets& shown);
+  void syncMenu(const Widgets& shown);
+  void syncClock(const GameClock& clock);
+  void syncMainWindow(bool visible);
+  void syncEndScreen(const EndScreenView& view);
+
+  SystemClock systemClock_;
+  MixingRandom random_;
+  Game game_;
+  PictureBook book_;
+  QTimer timer_;
+
+  Backdrop* client_ = nullptr;
+  Board* board_ = nullptr;
+  std::array<PictureView*, SpeedStepCount> speedPic_{};
+  PictureView* image4_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QAction* p1_ = nullptr;
+  QAction* p2_ = nullptr;
+  QAction* classic_ = nullptr;
+  QAction* cpn_ = nullptr;
+  QAction* PR_ = nullptr;
+
+  QPointer<Settings> settings_;
+  QPointer<HlpFrm> help_;
+  QPointer<EndScreen> endScreen_;
+  unsigned endScreenShows_ = 0;
+  bool placed_ = false;
+};
+
+// The virtual key code the engine knows for a Qt key, if it steers a snake.
+std::optional<Int16> steeringKeyCode(int qtKey);
+
+}  // namespace ouroboard
