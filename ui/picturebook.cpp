@@ -22,13 +22,20 @@ QString numbered(const char* stem, Picture id, Picture first) {
 
 QString pictureFileName(Picture id) {
   switch (id) {
-    case Picture::None: return {};
-    case Picture::Empty: return QStringLiteral("empty.png");
-    case Picture::LevelProceed: return QStringLiteral("level_proceed.png");
-    case Picture::CampaignOver: return QStringLiteral("campaign_over.png");
-    case Picture::ClassicOver: return QStringLiteral("classic_over.png");
-    case Picture::GameOver: return QStringLiteral("game_over.png");
-    default: break;
+    case Picture::None:
+      return {};
+    case Picture::Empty:
+      return QStringLiteral("empty.png");
+    case Picture::LevelProceed:
+      return QStringLiteral("level_proceed.png");
+    case Picture::CampaignOver:
+      return QStringLiteral("campaign_over.png");
+    case Picture::ClassicOver:
+      return QStringLiteral("classic_over.png");
+    case Picture::GameOver:
+      return QStringLiteral("game_over.png");
+    default:
+      break;
   }
   if (id <= Picture::Snake4) return numbered("snake", id, Picture::Snake0);
   if (id <= Picture::Obstacle6) return numbered("obstacle", id, Picture::Obstacle0);

@@ -20,15 +20,24 @@ namespace ouroboard {
 
 std::optional<Int16> steeringKeyCode(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Left: return Key::LeftArrow;
-    case Qt::Key_Up: return Key::UpArrow;
-    case Qt::Key_Right: return Key::RightArrow;
-    case Qt::Key_Down: return Key::DownArrow;
-    case Qt::Key_A: return Key::A;
-    case Qt::Key_W: return Key::W;
-    case Qt::Key_D: return Key::D;
-    case Qt::Key_S: return Key::S;
-    default: return std::nullopt;
+    case Qt::Key_Left:
+      return Key::LeftArrow;
+    case Qt::Key_Up:
+      return Key::UpArrow;
+    case Qt::Key_Right:
+      return Key::RightArrow;
+    case Qt::Key_Down:
+      return Key::DownArrow;
+    case Qt::Key_A:
+      return Key::A;
+    case Qt::Key_W:
+      return Key::W;
+    case Qt::Key_D:
+      return Key::D;
+    case Qt::Key_S:
+      return Key::S;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,23 +20,23 @@ namespace art {
 inline constexpr double kPi = 3.14159265358979323846;
 
 struct Picture {
-    QString name;    // file name inside assets/
-    QImage image;
-    QString family;  // the contact sheet starts a new row for each family
+  QString name;  // file name inside assets/
+  QImage image;
+  QString family;  // the contact sheet starts a new row for each family
 };
 using Pictures = std::vector<Picture>;
 
 // SplitMix64: tiny, portable and the same on every machine, so noise and
 // starfields come out identical on each run.
 class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next();
-    double unit();  // [0, 1)
-    double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
+ public:
+  explicit Rng(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  double unit();  // [0, 1)
+  double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
 
-private:
-    std::uint64_t state_;
+ private:
+  std::uint64_t state_;
 };
 
 QImage blackCanvas(int w, int h);  // opaque, no alpha channel
@@ -61,9 +60,8 @@ void paintPixels(QImage& img, const PixelFn& fn);
 QColor ballColour(const QColor& base, double nx, double ny, int bands);
 
 QPolygonF starPolygon(QPointF centre, const std::vector<double>& radii, double rotationDeg);
-inline bool inside(const QPolygonF& poly, double x, double y)
-{
-    return poly.containsPoint(QPointF(x, y), Qt::OddEvenFill);
+inline bool inside(const QPolygonF& poly, double x, double y) {
+  return poly.containsPoint(QPointF(x, y), Qt::OddEvenFill);
 }
 
 // Pixel-exact bevel: light bands on the top and left, dark ones on the
