@@ -149,11 +149,10 @@ TEST_P(SpeedTest, ClickLightsStepsUpToTheClickedOne) {
   EXPECT_EQ(child<QLabel>(table.clientArea(), "Label1")->text(), "0");
 }
 
+// The click cases themselves are the engine's; these check the mouse reaches them.
 INSTANTIATE_TEST_SUITE_P(Clicks, SpeedTest,
-                         ::testing::Values(SpeedCase{{0}, 1, 250}, SpeedCase{{6}, 7, 25},
-                                           SpeedCase{{6, 6}, 7, 25}, SpeedCase{{6, 3}, 4, 100},
-                                           SpeedCase{{2}, 3, 150}, SpeedCase{{0, 4}, 5, 75},
-                                           SpeedCase{{5, 1}, 2, 200}),
+                         ::testing::Values(SpeedCase{{0}, 1, 250}, SpeedCase{{6, 6}, 7, 25},
+                                           SpeedCase{{6, 3}, 4, 100}),
                          [](const auto& info) { return speedName(info.param); });
 
 // Exit and the close box end the program at once; the help window's closing
