@@ -60,7 +60,7 @@ class GameTest : public ::testing::Test {
     game.p2_Click();
   }
 
-  // Places player 1's head on the given cell with the body trailing straight
+  // Places a snake's head on the given cell with the body trailing straight
   // behind it, all heading the given way.
   static void Lay(SlotArray& body, SlotArray& dir, Int16 len, int head, Int16 heading) {
     const int step = heading == Heading::Right  ? 1
@@ -71,16 +71,6 @@ class GameTest : public ::testing::Test {
       body[k] = static_cast<Cell>(head - (len - k) * step);
       dir[k] = heading;
     }
-  }
-
-  // Runs ticks until the predicate holds, at most limit ticks.
-  template <typename Predicate>
-  bool TickUntil(Predicate done, int limit) {
-    for (int i = 0; i < limit; ++i) {
-      if (done()) return true;
-      game.Timer1_Timer();
-    }
-    return done();
   }
 
   int CountCells(Picture picture) const {
