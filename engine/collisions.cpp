@@ -19,7 +19,7 @@ bool Game::HeadHit(const SlotArray& body, Int16 len) const {
 void Game::GameOver() {
   Reset();
   ZeroScores();  // the labels keep the lost game's scores until they next change
-  Level = 1;
+  Level = levels::FirstLevel;
   widgets.Timer1.Enabled = false;
   ShowEndScreen(Picture::GameOver);
 }

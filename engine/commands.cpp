@@ -29,7 +29,7 @@ void Game::ChooseMode(Bool16 campaign) {
   widgets.classicChecked = campaign == False;
   widgets.cpnChecked = campaign != False;
   Campaign = campaign;
-  Level = 1;
+  Level = levels::FirstLevel;
   SetObstacles();
   ZeroScores();
   Reset();

@@ -1,8 +1,10 @@
 // The game: its whole state and the procedures and handlers that act on it.
 //
-// Field and procedure names follow the game's original design (Body1, Len1,
-// MoveSnake, Timer1_Timer, ...). The state is public plain data so that the
-// windows and the tests can read it; only the procedures below change it.
+// Fields, procedures and handlers carry the short names that the windows use
+// for the same things (Body1, Len1, MoveSnake, Timer1_Timer, ...), so one name
+// follows a thing from the menu item to the rule it runs. The state is public
+// plain data so that the windows and the tests can read it; only the
+// procedures below change it.
 #pragma once
 
 #include <string>

@@ -5,7 +5,6 @@ namespace ouroboard {
 
 inline constexpr Int16 ClassicTarget = 100;
 inline constexpr Int16 LevelTarget = 25;
-inline constexpr Int16 LastLevel = 7;
 
 void Game::TestProgress() {
   if (Campaign != True) {
@@ -16,9 +15,9 @@ void Game::TestProgress() {
     return;
   }
   if (Eaten1 != LevelTarget && Eaten2 != LevelTarget) return;
-  if (Level >= LastLevel) {
+  if (Level >= levels::LastLevel) {
     Reset();
-    Level = 1;
+    Level = levels::FirstLevel;
     SetObstacles();
     ShowEndScreen(Picture::CampaignOver);
     return;

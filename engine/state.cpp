@@ -16,7 +16,7 @@ void Game::Form_Load() {
   OnePlayer = True;
   widgets.classicChecked = true;
   Reset();
-  Level = 1;
+  Level = levels::FirstLevel;
   Campaign = False;
   TABLE();
   widgets.Timer1.Enabled = true;

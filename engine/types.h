@@ -1,12 +1,15 @@
 // Basic value types of the game state.
 //
-// The state keeps the widths of the original design on purpose: cell indices,
-// headings and counters are signed 16-bit, and flags are 16-bit with
-// true = -1 and false = 0.
+// Every stored value has one small, fixed width on purpose: cell indices,
+// headings and counters are signed 16-bit, which holds every cell and every
+// count a game reaches, and flags are 16-bit with true = -1 (all bits set)
+// and false = 0, so a flag compares the same wherever it is kept or tested.
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "dimensions.h"
 
 namespace ouroboard {
 
@@ -15,9 +18,6 @@ using Int16 = std::int16_t;
 using Bool16 = std::int16_t;
 inline constexpr Bool16 True = -1;
 inline constexpr Bool16 False = 0;
-
-inline constexpr int BoardSide = 30;
-inline constexpr int CellCount = BoardSide * BoardSide;
 
 // A board position, row * 30 + column, row 0 at the top.
 using Cell = std::int16_t;

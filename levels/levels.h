@@ -3,15 +3,15 @@
 
 #include <bitset>
 
+#include "dimensions.h"
+
 namespace ouroboard::levels {
 
-inline constexpr int FirstLevel = 1;
-inline constexpr int LastLevel = 7;
-
 // One bit per board cell, set where the level has a wall.
-using Layout = std::bitset<900>;
+using Layout = std::bitset<CellCount>;
 
-// The walls of the given level; level 1 and any number outside 2..7 are empty.
+// The walls of the given level; the first level and any number outside the
+// campaign are empty.
 Layout ObstacleLayout(int level);
 
 }  // namespace ouroboard::levels

@@ -44,7 +44,7 @@ QString pictureFileName(Picture id) {
   return numbered("speed_unlit", id, Picture::SpeedUnlit0);
 }
 
-PictureBook::PictureBook() {
+PictureBook::PictureBook() : okIcon_(decoration(QStringLiteral("ok.png"))) {
   for (int i = 0; i < PictureCount; ++i) {
     const QString name = pictureFileName(static_cast<Picture>(i));
     if (!name.isEmpty()) pixmaps_[i] = decoration(name);

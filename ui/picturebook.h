@@ -1,6 +1,7 @@
 // Every picture the windows show, loaded once from the program's resources.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <array>
@@ -17,11 +18,16 @@ class PictureBook {
 
   const QPixmap& pixmap(Picture id) const { return pixmaps_[static_cast<int>(id)]; }
 
+  // The settings window's OK button. One icon for every opening of the
+  // window, so that Qt renders and caches its picture once.
+  const QIcon& okIcon() const { return okIcon_; }
+
   // Pictures that only the windows use: the frame, headings, banner, ...
   static QPixmap decoration(const QString& fileName);
 
  private:
   std::array<QPixmap, PictureCount> pixmaps_;
+  QIcon okIcon_;
 };
 
 // The resource file behind a game picture; empty for Picture::None.

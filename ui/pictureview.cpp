@@ -5,7 +5,8 @@
 
 namespace ouroboard {
 
-PictureView::PictureView(QWidget* parent, const QString& name, const QRect& geometry) : QWidget(parent) {
+PictureView::PictureView(QWidget* parent, const QString& name, const QRect& geometry, Qt::WindowFlags flags)
+    : QWidget(parent, flags) {
   setObjectName(name);
   setGeometry(geometry);
   setFocusPolicy(Qt::NoFocus);
@@ -14,17 +15,17 @@ PictureView::PictureView(QWidget* parent, const QString& name, const QRect& geom
 void PictureView::setPicture(const QPixmap& picture) {
   if (picture.cacheKey() == picture_.cacheKey()) return;
   picture_ = picture;
-  if (!picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
+  // A fixed size wins over the picture's: resize() keeps within the limits.
+  if (!picture_.isNull()) resize(picture_.deviceIndependentSize().toSize().grownBy(contentsMargins()));
   update();
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
-  painter.drawPixmap(0, 0, picture_);
+  painter.drawPixmap(contentsRect().topLeft(), picture_);
 }
 
-// A click is a press and a release both on the picture.
 void PictureView::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {

@@ -75,7 +75,7 @@ void Settings::buildOkButton() {
   Command1_ = new QPushButton(this);
   Command1_->setObjectName(QStringLiteral("Command1"));
   Command1_->setGeometry(488, 176, 41, 41);
-  Command1_->setIcon(PictureBook::decoration(QStringLiteral("ok.png")));
+  Command1_->setIcon(book_.okIcon());
   Command1_->setIconSize({32, 32});
   Command1_->setToolTip(QStringLiteral("OK"));
   QPalette face = Command1_->palette();

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QRandomGenerator>
 
-#include "backdrop.h"
 #include "board.h"
 #include "endscreen.h"
 #include "hlpfrm.h"
@@ -75,7 +74,9 @@ HlpFrm* SnakeTable::helpWindow() const { return help_; }
 EndScreen* SnakeTable::endScreen() const { return endScreen_; }
 
 void SnakeTable::buildClientArea() {
-  client_ = new Backdrop(this, QStringLiteral("Client"), ClientSize);
+  client_ = new PictureView(this, QStringLiteral("Client"), QRect(QPoint(0, 0), ClientSize));
+  client_->setFixedSize(ClientSize);
+  paintBlack(client_);
   client_->setPicture(PictureBook::decoration(QStringLiteral("frame.png")));
   setCentralWidget(client_);
   board_ = new Board(book_, client_);

@@ -17,7 +17,6 @@ class QMenu;
 
 namespace ouroboard {
 
-class Backdrop;
 class Board;
 class EndScreen;
 class HlpFrm;
@@ -85,7 +84,7 @@ class SnakeTable : public QMainWindow {
   PictureBook book_;
   QTimer timer_;
 
-  Backdrop* client_ = nullptr;
+  PictureView* client_ = nullptr;
   Board* board_ = nullptr;
   std::array<PictureView*, SpeedStepCount> speedPic_{};
   PictureView* image4_ = nullptr;

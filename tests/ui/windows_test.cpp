@@ -83,10 +83,12 @@ TEST_F(SettingsTest, OkAppliesTheLastChoiceOfEachRowAndRestarts) {
 }
 
 // Closing by the close box applies nothing, keeps the scores and leaves the
-// game paused; the next opening starts from the pictures in use again.
+// game paused; the next opening starts from the pictures in use again, and
+// shows the same OK picture instead of loading it anew.
 TEST_F(SettingsTest, CloseBoxAppliesNothingAndKeepsTheScores) {
   Settings* window = open();
   ASSERT_NE(window, nullptr);
+  const qint64 okIcon = child<QPushButton>(window, "Command1")->icon().cacheKey();
   click(choice(window, "SB", 0));
   click(choice(window, "SO", 0));
   window->close();
@@ -103,6 +105,7 @@ TEST_F(SettingsTest, CloseBoxAppliesNothingAndKeepsTheScores) {
   choose("set");
   ASSERT_NE(table.settingsWindow(), nullptr);
   EXPECT_TRUE(shows(child(table.settingsWindow(), "SBF"), Picture::Snake4));
+  EXPECT_EQ(child<QPushButton>(table.settingsWindow(), "Command1")->icon().cacheKey(), okIcon);
 }
 
 TEST_F(TableTest, HelpStopsTheClockAndItsClosingRestartsIt) {
