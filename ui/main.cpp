@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ouroboard"));
-  QApplication::setDesktopFileName(QStringLiteral("ouroboard"));
+  QApplication::setDesktopFileName(QStringLiteral(OUROBOARD_APP_ID));
   QApplication::setWindowIcon(ouroboard::PictureBook::decoration(QStringLiteral("icon.png")));
   // The main window's close box and Exit end the program; hiding the main
   // window between campaign levels must not.

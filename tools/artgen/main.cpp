@@ -144,9 +144,9 @@ int main(int argc, char** argv) {
   for (const auto& p : pictures) ok &= save(p.image, root.filePath("assets/" + p.name));
   ok &= writeQrc(pictures, root.filePath("assets/pictures.qrc"));
   ok &= save(contactSheet(pictures), root.filePath("docs/art.png"));
+  const QString desktopIcon("packaging/icons/hicolor/%1x%1/apps/io.github.ouroboard.ouroboard.png");
   for (int size : {16, 32, 48, 64, 128, 256})
-    ok &= save(art::icon(size),
-               root.filePath(QString("packaging/icons/hicolor/%1x%1/apps/ouroboard.png").arg(size)));
+    ok &= save(art::icon(size), root.filePath(desktopIcon.arg(size)));
   std::printf("artgen: %zu pictures written into %s\n", pictures.size(), qPrintable(root.absolutePath()));
   return ok ? 0 : 1;
 }
