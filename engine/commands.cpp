@@ -46,6 +46,12 @@ void Game::NG_Click() {
 
 void Game::PR_Click() { widgets.Timer1.Enabled = !widgets.Timer1.Enabled; }
 
+// Nobody plays a game they cannot see: a running game pauses just as PAUSE
+// would pause it, and waits for the player to resume it.
+void Game::OutOfSight() {
+  if (widgets.Timer1.Enabled) PR_Click();
+}
+
 // The settings window opens on a stopped clock.
 void Game::set_Click() { widgets.Timer1.Enabled = false; }
 

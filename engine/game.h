@@ -40,10 +40,14 @@ class Game {
   Int16 Len2 = 0;
   float Score2 = 0;
   Int16 Eaten2 = 0;
-  // The heading each snake took on its last move; steering keys are judged
-  // against it, so two quick keys can never turn a snake back on itself.
+  // The heading each snake took on its last move. A head heading that differs
+  // from it is a turn taken and not yet moved on.
   Int16 Moved1 = 0;
   Int16 Moved2 = 0;
+  // A second quick turn waits here until the next move makes it the head's
+  // heading; NoTurn when nothing waits.
+  Int16 Waiting1 = NoTurn;
+  Int16 Waiting2 = NoTurn;
 
   Widgets widgets;
 
@@ -67,6 +71,11 @@ class Game {
   void SettingsApplied(Picture snake1, Picture snake2, Picture obstacle);
   void HelpClosed();
   void EndScreenClicked();
+  // The main window was minimised or the player went to another program.
+  void OutOfSight();
+
+  // The main window's title: in campaign mode it names the level.
+  std::string Caption() const;
 
   // --- Procedures. ---
   void Reset();
@@ -83,6 +92,7 @@ class Game {
   static constexpr Cell PlayerOneStart = 105;
   static constexpr Cell PlayerTwoStart = 165;
   static constexpr Int16 StartLen = 5;
+  static constexpr Int16 NoTurn = 0;
 
  private:
   // One player's fields, so that the rules for both players are written once.
@@ -93,10 +103,11 @@ class Game {
     float& Score;
     Int16& Eaten;
     Int16& Moved;
+    Int16& Waiting;
     std::string& Label;
   };
-  Player One() { return {Body1, Dir1, Len1, Score1, Eaten1, Moved1, widgets.Label1}; }
-  Player Two() { return {Body2, Dir2, Len2, Score2, Eaten2, Moved2, widgets.Label2}; }
+  Player One() { return {Body1, Dir1, Len1, Score1, Eaten1, Moved1, Waiting1, widgets.Label1}; }
+  Player Two() { return {Body2, Dir2, Len2, Score2, Eaten2, Moved2, Waiting2, widgets.Label2}; }
 
   void PlaceSnake(Player player, Cell head);
   Cell FreeStartForPlayerTwo() const;
@@ -106,7 +117,8 @@ class Game {
   bool FoodCellTaken();
   void ReseedFromClock();
   int Draw(int count);
-  void Steer(Player player, Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey);
+  static Int16 KeyHeading(Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey);
+  static void Steer(Player player, Int16 wanted);
   void Eat(Player player);
   bool HeadHit(const SlotArray& body, Int16 len) const;
   void GameOver();

@@ -2,28 +2,46 @@
 #include "game.h"
 
 namespace ouroboard {
+namespace {
+
+// Codes of 0 or below count as sideways and codes of 5 or above as upright,
+// so that a stray heading still takes a turn.
+bool Upright(Int16 heading) { return heading > 2; }
+
+bool QuarterTurn(Int16 from, Int16 to) { return Upright(from) != Upright(to); }
+
+}  // namespace
 
 void Game::Form_KeyDown(Int16 keyCode) {
-  Steer(One(), keyCode, Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow);
-  Steer(Two(), keyCode, Key::A, Key::W, Key::D, Key::S);
+  Steer(One(), KeyHeading(keyCode, Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow));
+  Steer(Two(), KeyHeading(keyCode, Key::A, Key::W, Key::D, Key::S));
 }
 
-// A key is judged against the heading of the snake's last move, not against a
-// turn already chosen since: within one tick the last accepted key wins, and a
-// snake can never be turned back onto its own neck.
-void Game::Steer(Player player, Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey) {
-  const Int16 moving = player.Moved;
-  const bool vertical = moving > 2;
-  const bool horizontal = moving < 3;
+Int16 Game::KeyHeading(Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey) {
+  if (keyCode == leftKey) return Heading::Left;
+  if (keyCode == upKey) return Heading::Up;
+  if (keyCode == rightKey) return Heading::Right;
+  if (keyCode == downKey) return Heading::Down;
+  return NoTurn;
+}
+
+// The first turn since the last move sets the head's heading at once. A turn
+// from that turn waits for the next move, so two quick keys make a U-turn
+// instead of losing the second one; the reverse of the turn taken replaces it.
+// Judging against the last move means no key can ever point the head back
+// onto the neck.
+void Game::Steer(Player player, Int16 wanted) {
+  if (wanted == NoTurn) return;
   Int16& heading = player.Dir[player.Len];
-  if (vertical && keyCode == leftKey)
-    heading = Heading::Left;
-  else if (horizontal && keyCode == upKey)
-    heading = Heading::Up;
-  else if (vertical && keyCode == rightKey)
-    heading = Heading::Right;
-  else if (horizontal && keyCode == downKey)
-    heading = Heading::Down;
+  const bool turned = heading != player.Moved;
+  if (!turned) {
+    if (QuarterTurn(heading, wanted)) heading = wanted;
+  } else if (QuarterTurn(heading, wanted)) {
+    player.Waiting = wanted;
+  } else if (wanted != heading) {
+    heading = wanted;
+    player.Waiting = NoTurn;
+  }
 }
 
 }  // namespace ouroboard

@@ -11,7 +11,8 @@ void Game::MoveSnake() {
   Move(Two());
 }
 
-// Shifts the body one slot towards the tail, then steps the head.
+// Shifts the body one slot towards the tail, then steps the head; a turn
+// waiting for this move becomes the head's heading.
 void Game::Move(Player player) {
   const Int16 heading = player.Dir[player.Len];
   if (heading < Heading::Right || heading > Heading::Down) return;
@@ -22,6 +23,9 @@ void Game::Move(Player player) {
   }
   player.Body[head] = Step(player.Body[head], heading);
   player.Moved = heading;
+  if (player.Waiting == NoTurn) return;
+  player.Dir[head] = player.Waiting;
+  player.Waiting = NoTurn;
 }
 
 // A left or right step wraps when the column before or after the step lies on

@@ -32,6 +32,11 @@ void Game::TestProgress() {
   ShowEndScreen(Picture::LevelProceed);
 }
 
+std::string Game::Caption() const {
+  if (Campaign != True) return "Ouroboard";
+  return "Ouroboard — Level " + std::to_string(Level);
+}
+
 void Game::ShowEndScreen(Picture picture) {
   widgets.EndScreen.Shown = true;
   ++widgets.EndScreen.ShowCount;

@@ -42,6 +42,8 @@ void Game::Reset() {
     Start2 = FreeStartForPlayerTwo();
     PlaceSnake(two, Start2);
   }
+  Waiting1 = NoTurn;
+  Waiting2 = NoTurn;
   DrawSnake();
   MakeFood();
   Eaten1 = 0;

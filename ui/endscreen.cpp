@@ -1,6 +1,7 @@
 #include "endscreen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "style.h"
@@ -31,6 +32,20 @@ void EndScreen::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+// The keys that close a dialog count as a click.
+void EndScreen::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      emit clicked();
+      break;
+    default:
+      PictureView::keyPressEvent(event);
+  }
 }
 
 void EndScreen::paintEvent(QPaintEvent* event) {

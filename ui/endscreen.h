@@ -6,8 +6,8 @@
 namespace ouroboard {
 
 // One full-window picture on black inside a thin frame. A click anywhere,
-// the frame included, dismisses it; what that does to the game is the main
-// window's business.
+// the frame included, or Return, Enter, Space or Escape dismisses it; what
+// that does to the game is the main window's business.
 class EndScreen : public PictureView {
   Q_OBJECT
 
@@ -22,6 +22,7 @@ class EndScreen : public PictureView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool dismissed_ = false;

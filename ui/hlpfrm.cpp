@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include "keyboard.h"
 #include "picturebook.h"
 #include "pictureview.h"
 #include "style.h"
@@ -48,6 +49,7 @@ HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
   buildHeadings();
   buildText();
   buildPictures();
+  closeOnEscape(this);
   centreOnScreen(this);
 }
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <span>
 
+#include "keyboard.h"
 #include "picturebook.h"
 #include "pictureview.h"
 #include "style.h"
@@ -46,6 +47,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
   buildChoiceRow(QStringLiteral("SO"), ObstacleTop, ObstacleOrder, ObstaclePicture, &Settings::SO_Click);
   buildOkButton();
   Form_Load(inUse);
+  closeOnEscape(this);
   centreOnScreen(this);
 }
 

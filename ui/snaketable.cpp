@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,55 +10,30 @@
 #include "board.h"
 #include "endscreen.h"
 #include "hlpfrm.h"
+#include "keyboard.h"
 #include "pictureview.h"
 #include "settings.h"
 #include "style.h"
 
 namespace ouroboard {
 
-std::optional<Int16> steeringKeyCode(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Left:
-      return Key::LeftArrow;
-    case Qt::Key_Up:
-      return Key::UpArrow;
-    case Qt::Key_Right:
-      return Key::RightArrow;
-    case Qt::Key_Down:
-      return Key::DownArrow;
-    case Qt::Key_A:
-      return Key::A;
-    case Qt::Key_W:
-      return Key::W;
-    case Qt::Key_D:
-      return Key::D;
-    case Qt::Key_S:
-      return Key::S;
-    default:
-      return std::nullopt;
-  }
-}
-
 SnakeTable::SnakeTable()
     : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)),
       random_(QRandomGenerator::global()->generate64()),
       game_(systemClock_, random_) {
   setObjectName(QStringLiteral("SnakeTable"));
-  setWindowTitle(QStringLiteral("Ouroboard"));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
   buildClientArea();
   buildMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  // Steering keys reach the game whichever part of this window has the focus.
-  qApp->installEventFilter(this);
+  keyboard_ = new Keyboard(*this);
   game_.Form_Load();
   sync();
 }
 
 // Exit leaves the other windows without running their closing code.
 SnakeTable::~SnakeTable() {
-  qApp->removeEventFilter(this);
   for (QWidget* window :
        {static_cast<QWidget*>(settings_), static_cast<QWidget*>(help_), static_cast<QWidget*>(endScreen_)}) {
     if (window == nullptr) continue;
@@ -186,6 +160,7 @@ void SnakeTable::set_Click() {
 void SnakeTable::settingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
   game_.SettingsApplied(snake1, snake2, obstacle);
   sync();
+  activateWindow();  // the restarted game takes the keyboard back at once
 }
 
 void SnakeTable::hlp_Click() {
@@ -204,6 +179,7 @@ void SnakeTable::helpClosed() {
   help_ = nullptr;
   game_.HelpClosed();
   sync();
+  activateWindow();  // the running game takes the keyboard back at once
 }
 
 // The program ends at once: no other window's closing code runs.
@@ -221,6 +197,7 @@ void SnakeTable::endScreenClicked() {
 
 void SnakeTable::sync() {
   const Widgets& shown = game_.widgets;
+  setWindowTitle(QString::fromStdString(game_.Caption()));
   board_->showCells(shown.TableBlock);
   syncScorePanel(shown);
   syncMenu(shown);
@@ -268,6 +245,7 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   if (endScreen_ == nullptr) {
     endScreen_ = new EndScreen(this);
     connect(endScreen_, &EndScreen::clicked, this, &SnakeTable::endScreenClicked);
+    keyboard_->steerFrom(endScreen_);
   }
   endScreen_->setPicture(book_.pixmap(view.Background));
   if (view.ShowCount == endScreenShows_ && !endScreen_->isHidden()) return;
@@ -275,17 +253,6 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   endScreen_->show();
   endScreen_->raise();
   endScreen_->activateWindow();
-}
-
-bool SnakeTable::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || widget->window() != this) return false;
-  const std::optional<Int16> code = steeringKeyCode(static_cast<QKeyEvent*>(event)->key());
-  if (!code) return false;
-  game_.Form_KeyDown(*code);
-  sync();
-  return true;
 }
 
 void SnakeTable::showEvent(QShowEvent* event) {

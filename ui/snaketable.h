@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
-#include <optional>
 
 #include "game.h"
 #include "picturebook.h"
@@ -20,6 +19,7 @@ namespace ouroboard {
 class Board;
 class EndScreen;
 class HlpFrm;
+class Keyboard;
 class PictureView;
 class Settings;
 
@@ -49,7 +49,6 @@ class SnakeTable : public QMainWindow {
   void sync();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -96,14 +95,12 @@ class SnakeTable : public QMainWindow {
   QAction* cpn_ = nullptr;
   QAction* PR_ = nullptr;
 
+  Keyboard* keyboard_ = nullptr;
   QPointer<Settings> settings_;
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;
   unsigned endScreenShows_ = 0;
   bool placed_ = false;
 };
-
-// The virtual key code the engine knows for a Qt key, if it steers a snake.
-std::optional<Int16> steeringKeyCode(int qtKey);
 
 }  // namespace ouroboard

@@ -64,6 +64,15 @@ TEST_F(ClockTest, SpeedClickWhilePausedKeepsTheClockStopped) {
   EXPECT_EQ(game.widgets.Timer1.Interval, 50);
 }
 
+// Out of sight a running game pauses; a stopped one stays stopped.
+TEST_F(ClockTest, OutOfSightPausesButNeverResumes) {
+  for (int time = 0; time < 2; ++time) {
+    game.OutOfSight();
+    EXPECT_FALSE(game.widgets.Timer1.Enabled);
+    EXPECT_EQ(game.widgets.PRCaption(), "RESUME");
+  }
+}
+
 TEST_F(ClockTest, ClicksOutsideTheIndicatorAreIgnored) {
   game.Score1 = 300;
   for (const Int16 index : {Int16{-1}, Int16{7}}) game.SpeedPic_Click(index);

@@ -61,44 +61,83 @@ TEST_F(KeysTest, OtherKeysDoNothing) {
   }
 }
 
-struct DoubleTurn {
+// Keys named by the heading they ask for, sent as either player's keys.
+struct TurnCase {
   Int16 moving;
-  Int16 first, second;
-  Int16 expected;
+  std::vector<Int16> keys;
+  Int16 heading;  // the head's heading after the keys
+  Int16 waiting;  // the turn left for after the next move
 };
 
-// Two keys within one tick are both judged against the last move, and the
-// last accepted one wins; no pair of keys can reverse the snake.
-TEST_F(KeysTest, TwoKeysWithinOneTickNeverReverseTheSnake) {
-  const DoubleTurn cases[] = {
-      {Heading::Right, Key::UpArrow, Key::DownArrow, Heading::Down},
-      {Heading::Right, Key::UpArrow, Key::LeftArrow, Heading::Up},
-      {Heading::Right, Key::DownArrow, Key::LeftArrow, Heading::Down},
-      {Heading::Up, Key::LeftArrow, Key::DownArrow, Heading::Left},
-      {Heading::Up, Key::RightArrow, Key::LeftArrow, Heading::Left},
-      {Heading::Left, Key::DownArrow, Key::RightArrow, Heading::Down},
-      {Heading::Down, Key::RightArrow, Key::UpArrow, Heading::Right},
+// Within one tick: the first quarter turn acts at once, a turn from it waits
+// for the next move, the reverse of the turn taken replaces it and clears
+// what waits, and a repeated heading changes nothing.
+TEST_F(KeysTest, QuickTurnsWaitForTheNextMove) {
+  using namespace Heading;
+  const TurnCase cases[] = {
+      {Right, {Up}, Up, Game::NoTurn},
+      {Right, {Left}, Right, Game::NoTurn},
+      {Right, {Up, Left}, Up, Left},
+      {Right, {Up, Right}, Up, Right},
+      {Right, {Up, Left, Right}, Up, Right},
+      {Right, {Up, Left, Up}, Up, Left},
+      {Right, {Up, Left, Down}, Down, Game::NoTurn},
+      {Right, {Up, Down}, Down, Game::NoTurn},
+      {Right, {Up, Left, Down, Left}, Down, Left},
+      {Up, {Left, Down}, Left, Down},
+      {Up, {Down, Left}, Left, Game::NoTurn},
+      {Down, {Right, Up}, Right, Up},
+      {Left, {Down, Right, Up}, Up, Game::NoTurn},
   };
-  for (const DoubleTurn& turn : cases) {
-    Moving(turn.moving);
-    game.Form_KeyDown(turn.first);
-    game.Form_KeyDown(turn.second);
-    EXPECT_EQ(Heading1(), turn.expected) << "moving " << turn.moving;
+  const Int16 arrows[] = {0, Key::RightArrow, Key::LeftArrow, Key::UpArrow, Key::DownArrow};
+  const Int16 letters[] = {0, Key::D, Key::A, Key::W, Key::S};
+  for (const TurnCase& turn : cases) {
+    for (const int player : {1, 2}) {
+      Moving(turn.moving);
+      for (const Int16 key : turn.keys) game.Form_KeyDown(player == 1 ? arrows[key] : letters[key]);
+      const Int16& heading = player == 1 ? game.Dir1[game.Len1] : game.Dir2[game.Len2];
+      const Int16& waiting = player == 1 ? game.Waiting1 : game.Waiting2;
+      const Int16& moved = player == 1 ? game.Moved1 : game.Moved2;
+      const std::string where =
+          "player " + std::to_string(player) + ", case " + std::to_string(&turn - cases);
+      EXPECT_EQ(heading, turn.heading) << where;
+      EXPECT_EQ(waiting, turn.waiting) << where;
+      game.MoveSnake();
+      EXPECT_EQ(moved, turn.heading) << where;
+      EXPECT_EQ(heading, turn.waiting == Game::NoTurn ? turn.heading : turn.waiting) << where;
+      EXPECT_EQ(waiting, Game::NoTurn) << where;
+    }
   }
 }
 
-TEST_F(KeysTest, QuickUpThenLeftDoesNotKillTheSnake) {
-  game.OnePlayer = True;
-  game.Reset();
+// Up and Left while paused: on resume the snake goes up one cell, then left,
+// and never onto its own neck.
+TEST_F(KeysTest, TwoQuickKeysMakeAUTurnAcrossAPause) {
+  game.p1_Click();
+  game.PR_Click();
   game.Form_KeyDown(Key::UpArrow);
   game.Form_KeyDown(Key::LeftArrow);
-  game.Timer1_Timer();
+  game.PR_Click();
+  for (const Cell head : {75, 74, 73}) {
+    game.Timer1_Timer();
+    EXPECT_EQ(game.Body1[game.Len1], head);
+  }
   EXPECT_FALSE(game.widgets.EndScreen.Shown);
-  EXPECT_EQ(game.Body1[game.Len1], 75);
-  // The next tick judges against the upward move just made.
-  game.Form_KeyDown(Key::LeftArrow);
-  game.Timer1_Timer();
-  EXPECT_EQ(game.Body1[game.Len1], 74);
+}
+
+TEST_F(KeysTest, ResetEmptiesBothSlots) {
+  for (const Bool16 onePlayer : {False, True}) {
+    Moving(Heading::Right);
+    for (const Int16 key : {Key::UpArrow, Key::LeftArrow, Key::W, Key::A}) game.Form_KeyDown(key);
+    ASSERT_EQ(game.Waiting1, Heading::Left);
+    ASSERT_EQ(game.Waiting2, Heading::Left);
+    game.OnePlayer = onePlayer;
+    game.Reset();
+    EXPECT_EQ(game.Waiting1, Game::NoTurn);
+    EXPECT_EQ(game.Waiting2, Game::NoTurn);
+    game.MoveSnake();
+    EXPECT_EQ(Heading1(), Heading::Right);
+  }
 }
 
 TEST_F(KeysTest, TurnMadeWhilePausedIsUsedOnResume) {

@@ -26,6 +26,7 @@ TEST_F(ProgressionTest, ClassicEndsAtOneHundredItems) {
     EXPECT_EQ(game.widgets.EndScreen.Shown, ends) << eaten;
     if (!ends) continue;
     EXPECT_EQ(game.widgets.EndScreen.Background, Picture::ClassicOver);
+    EXPECT_EQ(game.Caption(), "Ouroboard");
     EXPECT_TRUE(game.widgets.Timer1.Enabled);
     EXPECT_TRUE(game.widgets.MainWindowVisible);
     EXPECT_EQ(game.Score1, 4000);
@@ -59,6 +60,7 @@ TEST_F(ProgressionTest, PassingALevelLeadsThroughTheEndScreenToTheNext) {
   game.Timer1_Timer();
   const auto& w = game.widgets;
   EXPECT_EQ(game.Level, 2);
+  EXPECT_EQ(game.Caption(), "Ouroboard — Level 2");
   EXPECT_EQ(w.EndScreen.Background, Picture::LevelProceed);
   EXPECT_FALSE(w.MainWindowVisible);
   EXPECT_FALSE(w.Timer1.Enabled);
@@ -84,6 +86,7 @@ TEST_F(ProgressionTest, PassingLevelSevenEndsTheCampaign) {
   game.Eaten1 = 25;
   game.Timer1_Timer();
   EXPECT_EQ(game.Level, 1);
+  EXPECT_EQ(game.Caption(), "Ouroboard — Level 1");
   EXPECT_EQ(game.widgets.EndScreen.Background, Picture::CampaignOver);
   EXPECT_TRUE(game.widgets.Timer1.Enabled);
   EXPECT_TRUE(game.widgets.MainWindowVisible);
