@@ -16,10 +16,12 @@ bool Game::HeadHit(const SlotArray& body, Int16 len) const {
   return false;
 }
 
+// The level goes back to the first before Reset, which starts the snakes on
+// the layout of the level that will be played.
 void Game::GameOver() {
+  Level = levels::FirstLevel;
   Reset();
   ZeroScores();  // the labels keep the lost game's scores until they next change
-  Level = levels::FirstLevel;
   widgets.Timer1.Enabled = false;
   ShowEndScreen(Picture::GameOver);
 }

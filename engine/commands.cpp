@@ -35,12 +35,14 @@ void Game::ChooseMode(Bool16 campaign) {
   Reset();
 }
 
-// "New Game" restarts the mode in force and sets the clock going.
+// "New Game" restarts the mode in force and sets the clock going, on the
+// main window and not behind an end screen.
 void Game::NG_Click() {
   if (Campaign == True)
     cpn_Click();
   else
     classic_Click();
+  CloseEndScreen();
   widgets.Timer1.Enabled = true;
 }
 
@@ -63,20 +65,30 @@ void Game::SettingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
   widgets.IM2P = snake2;
   ZeroScores();
   Reset();
-  widgets.Timer1.Enabled = true;
+  ResumeUnlessBetweenLevels();
 }
 
 void Game::hlp_Click() { widgets.Timer1.Enabled = false; }
 
-void Game::HelpClosed() { widgets.Timer1.Enabled = true; }
+void Game::HelpClosed() { ResumeUnlessBetweenLevels(); }
+
+// While a passed level's end screen hides the board, only the click on that
+// screen goes on to the next level: play must not run on unseen.
+void Game::ResumeUnlessBetweenLevels() {
+  if (widgets.MainWindowVisible) widgets.Timer1.Enabled = true;
+}
 
 // A click on the end screen closes it and play resumes on the current level.
 void Game::EndScreenClicked() {
+  CloseEndScreen();
+  SetObstacles();
+  widgets.Timer1.Enabled = true;
+}
+
+void Game::CloseEndScreen() {
   widgets.EndScreen.Shown = false;
   widgets.EndScreen.Background = Picture::None;
   widgets.MainWindowVisible = true;
-  SetObstacles();
-  widgets.Timer1.Enabled = true;
 }
 
 }  // namespace ouroboard

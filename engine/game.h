@@ -123,6 +123,8 @@ class Game {
   bool HeadHit(const SlotArray& body, Int16 len) const;
   void GameOver();
   void ShowEndScreen(Picture picture);
+  void CloseEndScreen();
+  void ResumeUnlessBetweenLevels();
   void ChoosePlayers(Bool16 onePlayer);
   void ChooseMode(Bool16 campaign);
   void ZeroScores();

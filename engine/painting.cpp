@@ -39,13 +39,14 @@ void Game::MakeFood() {
 }
 
 // In a two-player game both whole snakes are avoided, so no food item ever
-// hides under a segment of either snake.
+// hides under a segment of either snake. A one-player game also avoids what
+// the last two-player game left of player 2, as far as player 1's length.
 bool Game::FoodCellTaken() {
-  const auto holds = [this](const Player& player) {
-    const auto end = player.Body.begin() + player.Len + 1;
-    return std::find(player.Body.begin(), end, FoodCell) != end;
+  const auto holds = [this](const SlotArray& body, Int16 len) {
+    const auto end = body.begin() + len + 1;
+    return std::find(body.begin(), end, FoodCell) != end;
   };
-  return Obstacle[FoodCell] != False || holds(One()) || (OnePlayer == False && holds(Two()));
+  return Obstacle[FoodCell] != False || holds(Body1, Len1) || holds(Body2, OnePlayer == False ? Len2 : Len1);
 }
 
 void Game::ReseedFromClock() {

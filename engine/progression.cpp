@@ -15,15 +15,15 @@ void Game::TestProgress() {
     return;
   }
   if (Eaten1 != LevelTarget && Eaten2 != LevelTarget) return;
+  // The next level's walls go up before the snakes and the food are placed,
+  // so that neither starts inside them.
   if (Level >= levels::LastLevel) {
-    Reset();
     Level = levels::FirstLevel;
     SetObstacles();
+    Reset();
     ShowEndScreen(Picture::CampaignOver);
     return;
   }
-  // The next level's walls go up before the snakes and the food are placed,
-  // so that neither starts inside them.
   Level += 1;
   SetObstacles();
   Reset();

@@ -2,6 +2,7 @@
 #include <charconv>
 
 #include "game.h"
+#include "levels.h"
 
 namespace ouroboard {
 
@@ -61,15 +62,18 @@ void Game::PlaceSnake(Player player, Cell head) {
   player.Moved = Heading::Right;
 }
 
-// Player 2 starts at 160..165 unless the level's walls cover that row; then it
-// starts on the first row below whose snake cells and the two cells ahead of
-// the head are free, so no level begins with player 2 inside or facing a wall.
+// Player 2 starts at 160..165 unless the walls of the level about to be
+// played cover that row; then it starts on the first row below whose snake
+// cells and the two cells ahead of the head are free, so no level begins with
+// player 2 inside or facing a wall. The walls standing now may be those of a
+// level just lost or passed, so the layout is looked up, not the board.
 Cell Game::FreeStartForPlayerTwo() const {
+  const levels::Layout walls = levels::ObstacleLayout(Campaign == True ? Level : levels::FirstLevel);
   const int column = PlayerTwoStart % BoardSide;
   for (int row = PlayerTwoStart / BoardSide; row < BoardSide; ++row) {
     const int head = row * BoardSide + column;
     bool free = true;
-    for (int cell = head - StartLen; cell <= head + 2; ++cell) free = free && Obstacle[cell] == False;
+    for (int cell = head - StartLen; cell <= head + 2; ++cell) free = free && !walls[cell];
     if (free) return static_cast<Cell>(head);
   }
   return PlayerTwoStart;

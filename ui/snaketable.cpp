@@ -182,11 +182,9 @@ void SnakeTable::helpClosed() {
   activateWindow();  // the running game takes the keyboard back at once
 }
 
-// The program ends at once: no other window's closing code runs.
-void SnakeTable::ext_Click() {
-  if (help_ != nullptr) help_->disconnect(this);
-  QCoreApplication::exit(0);
-}
+// The program ends at once: the other windows go with the main window,
+// without closing first, so none of their closing code runs.
+void SnakeTable::ext_Click() { QCoreApplication::exit(0); }
 
 void SnakeTable::endScreenClicked() {
   game_.EndScreenClicked();

@@ -95,13 +95,34 @@ TEST_F(CollisionTest, DeathTickStillEatsNothing) {
   EXPECT_EQ(game.Eaten1, 0);
 }
 
-TEST_F(CollisionTest, BothPlayersHitInOneTickEndTheGameOnce) {
+// Either player's death ends the game for both, once per tick.
+TEST_F(CollisionTest, EachPlayerAloneOrBothInOneTickEndTheGameOnce) {
+  for (const auto& [playerOneHits, playerTwoHits] : {std::pair{true, false}, {false, true}, {true, true}}) {
+    game.p2_Click();
+    if (playerOneHits) CurlPlayerOne(4, {460, 430, 431, 401, 400}, Heading::Down);
+    if (playerTwoHits) {
+      game.Len2 = 4;
+      const Cell ring[] = {560, 530, 531, 501, 500};
+      for (int k = 0; k <= 4; ++k) game.Body2[k] = ring[k], game.Dir2[k] = Heading::Down;
+    }
+    const unsigned shown = game.widgets.EndScreen.ShowCount;
+    game.Timer1_Timer();
+    EXPECT_EQ(game.widgets.EndScreen.ShowCount, shown + 1) << playerOneHits << playerTwoHits;
+    EXPECT_EQ(game.widgets.EndScreen.Background, Picture::GameOver);
+  }
+}
+
+// The walls of the lost level still stand when the game restarts behind the
+// end screen; player 2 starts on its own row all the same, as level 1 has it.
+TEST_F(CollisionTest, DeathOnLevelThreeStartsPlayerTwoOnItsUsualRow) {
+  game.cpn_Click();
+  game.Level = 3;
+  game.SetObstacles();
   CurlPlayerOne(4, {460, 430, 431, 401, 400}, Heading::Down);
-  game.Len2 = 4;
-  const Cell ring[] = {560, 530, 531, 501, 500};
-  for (int k = 0; k <= 4; ++k) game.Body2[k] = ring[k], game.Dir2[k] = Heading::Down;
   game.Timer1_Timer();
-  EXPECT_EQ(game.widgets.EndScreen.ShowCount, 1u);
+  ASSERT_EQ(game.widgets.EndScreen.Background, Picture::GameOver);
+  EXPECT_EQ(game.Body2[0], 160);
+  EXPECT_EQ(game.Body2[game.Len2], 165);
 }
 
 }  // namespace

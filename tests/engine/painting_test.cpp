@@ -107,6 +107,16 @@ TEST_F(FoodTest, RejectsSnakesAndWallsAndRetriesWithAFreshSeed) {
   EXPECT_EQ(random.seeds.size(), std::size(taken) + 2);  // one seed per draw
 }
 
+// A one-player game still avoids player 2's leftovers in slots 0..Len1.
+TEST_F(FoodTest, OnePlayerAvoidsWhatPlayerTwoLeftUpToPlayerOnesLength) {
+  game.Len2 = 20;
+  for (int k = 6; k <= 20; ++k) game.Body2[k] = static_cast<Cell>(400 + k);
+  random.queued.push_back(static_cast<float>((164 - 100 + 0.5) / 700.0));
+  random.QueueFood(418);
+  game.p1_Click();
+  EXPECT_EQ(game.FoodCell, 418);
+}
+
 TEST_F(FoodTest, SeedIsMinuteTimesSecond) {
   clock.minute = 59;
   clock.second = 59;

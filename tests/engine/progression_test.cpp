@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "fixture.h"
 #include "levels.h"
 
@@ -20,6 +22,8 @@ TEST_F(ProgressionTest, ClassicEndsAtOneHundredItems) {
   for (const int eaten : {99, 100, 101}) {
     game.classic_Click();
     game.Score1 = 4000;
+    game.Len1 = 20;
+    Lay(game.Body1, game.Dir1, game.Len1, 450, Heading::Right);
     game.Eaten1 = static_cast<Int16>(eaten);
     game.Timer1_Timer();
     const bool ends = eaten >= 100;
@@ -30,7 +34,9 @@ TEST_F(ProgressionTest, ClassicEndsAtOneHundredItems) {
     EXPECT_TRUE(game.widgets.Timer1.Enabled);
     EXPECT_TRUE(game.widgets.MainWindowVisible);
     EXPECT_EQ(game.Score1, 4000);
-    EXPECT_EQ(game.Body1[game.Len1], 106);  // the tick moved on from the start cells
+    EXPECT_EQ(game.Eaten1, 0);
+    EXPECT_EQ(game.Len1, Game::StartLen);
+    EXPECT_EQ(game.Body1[game.Len1], 106);  // back at the start, and one move on
     game.EndScreenClicked();
   }
 }
@@ -73,6 +79,33 @@ TEST_F(ProgressionTest, PassingALevelLeadsThroughTheEndScreenToTheNext) {
   EXPECT_TRUE(w.Timer1.Enabled);
   EXPECT_EQ(std::count(game.Obstacle.begin(), game.Obstacle.end(), True), 116);
   EXPECT_EQ(CountCells(w.Obs), 116);
+}
+
+// Help and the settings window may close while a passed level's end screen
+// hides the board; the next level starts only with the click on that screen.
+TEST_F(ProgressionTest, BetweenLevelsOnlyTheEndScreenStartsTheClock) {
+  const std::function<void()> closings[] = {
+      [this] { game.HelpClosed(); },
+      [this] { game.SettingsApplied(Picture::Snake0, Picture::Snake1, Picture::Obstacle0); }};
+  for (const auto& close : closings) {
+    Campaign(1);
+    game.Eaten1 = 25;
+    game.Timer1_Timer();
+    close();
+    EXPECT_FALSE(game.widgets.Timer1.Enabled);
+    game.EndScreenClicked();
+    EXPECT_TRUE(game.widgets.Timer1.Enabled);
+    EXPECT_EQ(game.Level, 2);
+  }
+}
+
+// Classic always plays on the empty board, whatever level the campaign had reached.
+TEST_F(ProgressionTest, ChoosingClassicClearsTheCampaignsWalls) {
+  Campaign(4);
+  game.classic_Click();
+  EXPECT_EQ(std::count(game.Obstacle.begin(), game.Obstacle.end(), True), 0);
+  game.Timer1_Timer();
+  EXPECT_EQ(CountCells(game.widgets.Obs), 0);
 }
 
 TEST_F(ProgressionTest, PassingLevelSevenEndsTheCampaign) {

@@ -82,6 +82,14 @@ TEST_F(SettingsTest, OkAppliesTheLastChoiceOfEachRowAndRestarts) {
       << "the restart paints with the new snake";
 }
 
+TEST_F(SettingsTest, ChoosingSettingsTwiceKeepsOneWindow) {
+  Settings* window = open();
+  choose("set");
+  settle();
+  EXPECT_EQ(table.settingsWindow(), window);
+  EXPECT_EQ(table.findChildren<Settings*>().size(), 1);
+}
+
 // Closing by the close box applies nothing, keeps the scores and leaves the
 // game paused; the next opening starts from the pictures in use again, and
 // shows the same OK picture instead of loading it anew.
@@ -205,6 +213,17 @@ TEST_F(EndScreenTest, PassedLevelHidesTheMainWindowUntilTheClick) {
   EXPECT_TRUE(table.isVisible());
   EXPECT_TRUE(table.gameClock().isActive());
   EXPECT_EQ(shown().TableBlock[0], shown().Obs) << "level 2's walls are laid";
+}
+
+// "New Game" starts play on the board, not behind the game-over screen.
+TEST_F(EndScreenTest, NewGameClosesTheEndScreen) {
+  crashPlayerOne();
+  ASSERT_NE(endScreen(), nullptr);
+  choose("NG");
+  settle();
+  EXPECT_EQ(table.endScreen(), nullptr);
+  EXPECT_TRUE(table.isVisible());
+  EXPECT_TRUE(table.gameClock().isActive());
 }
 
 // A completed classic game leaves the clock running behind the end screen;
