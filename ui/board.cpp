@@ -10,10 +10,9 @@ namespace ouroboard {
 
 Board::Board(const PictureBook& book, QWidget* parent) : QWidget(parent), book_(book) {
   setObjectName(QStringLiteral("TableBlock"));
-  setGeometry(CellSize, CellSize, BoardSide * CellSize, BoardSide * CellSize);
+  const int side = BoardSide * CellSize + Overhang;
+  setGeometry(CellSize, CellSize, side, side);
   setFocusPolicy(Qt::NoFocus);
-  // Every paint fills its area first, so Qt need not paint the window behind.
-  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRect Board::cellRect(int cell) {
@@ -42,9 +41,10 @@ void Board::showCells(const std::array<Picture, CellCount>& cells) {
 }
 
 void Board::paintEvent(QPaintEvent* event) {
+  // The window behind is already painted: black under the cells, the frame
+  // under the overhang.
   const QRegion& dirty = event->region();
   QPainter painter(this);
-  painter.fillRect(event->rect(), Qt::black);
   // Larger pictures go last, so that they show whole over their neighbours.
   std::vector<int> onTop;
   for (int i = 0; i < CellCount; ++i) {

@@ -13,12 +13,16 @@ class PictureBook;
 
 // Draws the cells' pictures and repaints only the cells whose picture changed
 // since they were last drawn. A picture larger than a cell (the 18 x 18 food
-// item) overlaps its right and lower neighbours and is drawn on top of them.
+// item) overlaps its right and lower neighbours and is drawn on top of them;
+// at the board's edge it overlaps the window's frame, so the widget reaches
+// that far beyond the cells and lets the window show through where no picture is.
 class Board : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int CellSize = 16;
+  // How far the largest picture a cell shows reaches past the cell.
+  static constexpr int Overhang = 2;
 
   Board(const PictureBook& book, QWidget* parent);
 

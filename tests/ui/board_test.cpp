@@ -34,12 +34,19 @@ class BoardTest : public TableTest {
   static void paint() { QCoreApplication::processEvents(); }
 
   // What the board shows on the screen now, and what a full repaint shows.
-  QImage onScreen() {
+  QImage onScreen(const QRect& area) {
     const QPoint origin = table.board()->mapTo(&table, QPoint(0, 0));
     const QPixmap window = table.screen()->grabWindow(table.winId());
-    return window.copy(QRect(origin, table.board()->size())).toImage().convertToFormat(QImage::Format_RGB32);
+    return window.copy(area.translated(origin)).toImage().convertToFormat(QImage::Format_RGB32);
   }
-  QImage fullRepaint() { return table.board()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage onScreen() { return onScreen(table.board()->rect()); }
+  QImage fullRepaint() {
+    const QPixmap painted = table.clientArea()->grab(table.board()->geometry());
+    return painted.toImage().convertToFormat(QImage::Format_RGB32);
+  }
+  QImage food4() {
+    return table.pictures().pixmap(Picture::Food4).toImage().convertToFormat(QImage::Format_RGB32);
+  }
 
   QRegion cellsThatDiffer(const std::array<Picture, CellCount>& before) {
     QRegion cells;
@@ -95,11 +102,18 @@ TEST_F(BoardTest, LargeFoodPictureStaysOnTopOfItsNeighbours) {
     EXPECT_TRUE(spy.painted.contains(Board::cellRect(neighbour)));
     EXPECT_FALSE(spy.painted.intersects(Board::cellRect(food - 1))) << "no more than needed";
     const QImage shown = onScreen();
-    const QImage expected =
-        table.pictures().pixmap(Picture::Food4).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown.copy(QRect(Board::cellRect(food).topLeft(), expected.size())), expected);
+    EXPECT_EQ(shown.copy(QRect(Board::cellRect(food).topLeft(), food4().size())), food4());
     EXPECT_EQ(shown, fullRepaint());
   }
+}
+
+// In the last column it overlaps the window's frame, and still shows whole.
+TEST_F(BoardTest, LargeFoodPictureShowsWholeAtTheRightEdge) {
+  const int food = 10 * BoardSide + BoardSide - 1;
+  game().widgets.TableBlock[food] = Picture::Food4;
+  table.sync();
+  paint();
+  EXPECT_EQ(onScreen(QRect(Board::cellRect(food).topLeft(), food4().size())), food4());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct Place {
 std::vector<Place> places() {
   std::vector<Place> rows = {
       {Window::Main, "", {0, 0, 707, 541}},
-      {Window::Main, "TableBlock", {16, 16, 480, 480}},
+      {Window::Main, "TableBlock", {16, 16, 482, 482}},  // the cells, and room for the food's overhang
       {Window::Main, "Image2", {520, 8, 127, 74}},
       {Window::Main, "Image1", {520, 200, 142, 62}},
       {Window::Main, "Image3", {520, 272, 142, 62}},
