@@ -3,10 +3,11 @@
 
 Usage: keys.py OUROBOARD_BINARY ASSETS_DIR
 
-The checks: two quick keys make a U-turn; F10 reaches the menus; player 2
-steers with the keys at the W, A, S and D places under the US, French and
-Russian layouts, and not with the key labelled W on a French keyboard;
-switching to another program pauses the game; Ctrl+Q ends it.
+The checks: two quick keys make a U-turn; a turn set while the end screen is
+up is the first move after Return dismisses it; F10 reaches the menus;
+player 2 steers with the keys at the W, A, S and D places under the US,
+French and Russian layouts, and not with the key labelled W on a French
+keyboard; switching to another program pauses the game; Ctrl+Q ends it.
 """
 
 import os
@@ -16,7 +17,7 @@ import sys
 import time
 
 from play import (SKIP, SLOW_TICK, CELL, BOARD_SIDE, Failure, Game, XServer, expect, read_picture,
-                  same_picture)
+                  same_picture, steer_into_itself, wait_for)
 
 # Player 2's up key under each layout, by the name of what it types, and a
 # key of that layout that only looks like player 2's.
@@ -92,6 +93,24 @@ def check_u_turn(game):
     expect(game.end_screen() is None, "the U-turn does not end the game")
 
 
+def check_end_screen_keys(game):
+    """Down while the end screen is up, then Return: the screen goes and the
+    snake's first move from its start is down."""
+    screen = None
+    for _ in range(4):
+        if steer_into_itself(game):
+            screen = wait_for(game.end_screen, 3)
+            break
+    expect(screen is not None, "the snake ran into itself and the end screen is up")
+    game.keys("Down", "Return")
+    expect(wait_for(lambda: game.end_screen() is None, 3), "Return dismisses the end screen")
+    time.sleep(3.5 * SLOW_TICK)
+    game.pause()
+    cells = game.still_snake()
+    expect((4, 15) in cells and (2, 15) not in cells,
+           "the turn set behind the end screen is the first move: down from the start (%s)" % sorted(cells))
+
+
 def check_player_two(game, layout, up_key, lookalike):
     start_paused_at_slowest_speed(game, 2)
     expect(game.rows(game.snake2) == {5}, "under %s, player 2 waits on row 5" % layout)
@@ -149,6 +168,7 @@ def main(argv):
                 set_layout(server, layout)
                 if layout == "us":
                     check_u_turn(game)
+                    check_end_screen_keys(game)
                 check_player_two(game, layout, up_key, lookalike)
                 if layout == "us":
                     check_pause_when_away(game)
