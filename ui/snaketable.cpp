@@ -150,6 +150,8 @@ void SnakeTable::set_Click() {
   if (settings_ == nullptr || settings_->isHidden()) {
     settings_ = new Settings(book_, game_.widgets, this);
     connect(settings_, &Settings::applied, this, &SnakeTable::settingsApplied);
+    // Closed any way, it hands the keyboard back, so that P resumes at once.
+    connect(settings_, &QObject::destroyed, this, [this] { activateWindow(); });
   }
   settings_->show();
   settings_->raise();

@@ -100,6 +100,7 @@ TEST_F(KeyboardTest, EscapeClosesHelpAndRestartsTheClock) {
   settle();
   EXPECT_TRUE(help.isNull());
   EXPECT_TRUE(table.gameClock().isActive());
+  EXPECT_TRUE(becomesActive(&table)) << "the arrows steer at once";
 }
 
 // Escape on Settings is its close box: nothing applies, the clock stays stopped.
@@ -114,6 +115,7 @@ TEST_F(KeyboardTest, EscapeClosesSettingsWithoutApplying) {
   EXPECT_TRUE(settings.isNull());
   EXPECT_EQ(shown().SBlock, Picture::Snake4);
   EXPECT_FALSE(table.gameClock().isActive());
+  EXPECT_TRUE(becomesActive(&table)) << "P resumes at once";
 }
 
 // Minimised, or with none of the game's windows active, a running game
