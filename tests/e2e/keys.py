@@ -88,7 +88,7 @@ def check_u_turn(game):
     game.run_for(4.5)
     cells = game.still_snake()
     rows = {row for row, _ in cells}
-    expect(rows == {2, 3} and sum(1 for row, _ in cells if row == 2) >= 3,
+    expect(rows <= {2, 3} and sum(1 for row, _ in cells if row == 2) >= 3,
            "Up and Left in one step make a U-turn onto row 2 (%s)" % sorted(cells))
     expect(game.end_screen() is None, "the U-turn does not end the game")
 
@@ -102,10 +102,9 @@ def check_end_screen_keys(game):
             screen = wait_for(game.end_screen, 3)
             break
     expect(screen is not None, "the snake ran into itself and the end screen is up")
-    game.keys("Down", "Return")
+    # Return starts the clock; Pause stops it again a few steps later.
+    game.xdotool("key", "Down", "Return", "sleep", str(3.5 * SLOW_TICK), "key", "Pause")
     expect(wait_for(lambda: game.end_screen() is None, 3), "Return dismisses the end screen")
-    time.sleep(3.5 * SLOW_TICK)
-    game.pause()
     cells = game.still_snake()
     expect((4, 15) in cells and (2, 15) not in cells,
            "the turn set behind the end screen is the first move: down from the start (%s)" % sorted(cells))
@@ -122,7 +121,7 @@ def check_player_two(game, layout, up_key, lookalike):
     game.keys(up_key)
     game.run_for(3.5)
     rows = game.rows(game.snake2)
-    expect(5 in rows and min(rows) < 5, "under %s, %s turns player 2 up (rows %s)" % (layout, up_key, sorted(rows)))
+    expect(4 in rows, "under %s, %s turns player 2 up (rows %s)" % (layout, up_key, sorted(rows)))
     expect(game.rows(game.snake) == {3}, "under %s, player 1 goes straight on" % layout)
 
 
