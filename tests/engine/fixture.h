@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "game.h"
+#include "session.h"
 
 namespace ouroboard::testing {
-
-class FakeClock final : public Clock {
- public:
-  int minute = 17;
-  int second = 42;
-  int Minute() override { return minute; }
-  int Second() override { return second; }
-};
 
 // Hands out queued values first, then falls back to a real generator.
 class ScriptedRandom final : public RandomSource {

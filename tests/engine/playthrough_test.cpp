@@ -1,10 +1,11 @@
-// Long runs of the whole game: random play checked against the state's
-// invariants after every tick, and a careful pair of players taking a
+// Long runs of the whole game: random play checked against the soundness
+// rules after every call, and a careful pair of players taking a
 // two-player campaign through all seven levels.
 #include <queue>
 #include <random>
 
 #include "fixture.h"
+#include "soundness.h"
 
 namespace ouroboard::testing {
 namespace {
@@ -25,48 +26,10 @@ Cell Next(Cell cell, Int16 heading) {
 
 class PlaythroughTest : public GameTest {
  protected:
-  void ExpectSnakeIntact(const SlotArray& body, const SlotArray& dir, Int16 len, const char* who) {
-    ASSERT_GE(len, 0) << who;
-    ASSERT_LT(len, CellCount) << who;
-    for (int k = 0; k < CellCount; ++k) {
-      if (k <= len) {
-        ASSERT_TRUE(body[k] >= 0 && body[k] < CellCount) << who << " slot " << k;
-        ASSERT_TRUE(dir[k] >= 1 && dir[k] <= 4) << who << " slot " << k;
-      } else {
-        ASSERT_EQ(body[k], -1) << who << " slot " << k;
-        ASSERT_EQ(dir[k], -1) << who << " slot " << k;
-      }
-    }
-  }
-
-  void ExpectInvariants(bool afterTick) {
-    ExpectSnakeIntact(game.Body1, game.Dir1, game.Len1, "player 1");
-    if (game.OnePlayer == False) ExpectSnakeIntact(game.Body2, game.Dir2, game.Len2, "player 2");
-
-    const auto& w = game.widgets;
-    int lit = -1;
-    for (int i = 0; i < SpeedStepCount; ++i) {
-      if (w.SpeedPic[i] == w.SpeedUp[i]) {
-        ASSERT_EQ(lit, i - 1) << "lit steps are not a run from step 0";
-        lit = i;
-      } else {
-        ASSERT_EQ(w.SpeedPic[i], w.SpeedDown[i]);
-      }
-    }
-    ASSERT_GE(lit, 0);
-    ASSERT_EQ(w.Timer1.Interval, Game::SpeedIntervals[lit]);
-
-    ASSERT_TRUE(game.FoodCell >= 100 && game.FoodCell <= 799);
-    ASSERT_EQ(game.Obstacle[game.FoodCell], False);
-    if (!afterTick || w.EndScreen.Background == Picture::GameOver) return;
-    const auto under = [this](const SlotArray& body, Int16 len) {
-      return std::find(body.begin(), body.begin() + len + 1, game.FoodCell) != body.begin() + len + 1;
-    };
-    ASSERT_FALSE(under(game.Body1, game.Len1));
-    ASSERT_FALSE(game.OnePlayer == False && under(game.Body2, game.Len2));
-    int foodCells = 0;
-    for (const Picture shown : w.TableBlock) foodCells += shown >= Picture::Food0 && shown <= Picture::Food4;
-    ASSERT_EQ(foodCells, 1);
+  void ExpectSound(After after) {
+    std::string broken;
+    for (const std::string& fault : SoundnessFaults(game, after)) broken += "\n  " + fault;
+    ASSERT_TRUE(broken.empty()) << broken;
   }
 };
 
@@ -93,17 +56,16 @@ TEST_F(PlaythroughTest, RandomPlayKeepsEveryInvariant) {
       game.PR_Click();
     } else if (action == 30) {
       game.SettingsApplied(SnakePicture(roll(5)), SnakePicture(roll(5)), ObstaclePicture(roll(7)));
-    } else if (action == 31) {
-      game.Eaten1 = static_cast<Int16>(game.Campaign == True ? 25 : 100);  // jump to the end of a level
     } else if (game.widgets.Timer1.Enabled) {
+      if (action == 31) game.Eaten1 = static_cast<Int16>(game.Campaign == True ? 25 : 100);  // the level ends
       game.Timer1_Timer();
       ++ticks;
       deaths += game.widgets.EndScreen.Background == Picture::GameOver && !game.widgets.Timer1.Enabled;
-      ExpectInvariants(true);
+      ExpectSound(After::Tick);
       if (HasFatalFailure()) FAIL() << "after tick " << ticks;
       continue;
     }
-    ExpectInvariants(false);
+    ExpectSound(After::Command);
     if (HasFatalFailure()) FAIL() << "after step " << step;
   }
   EXPECT_GT(ticks, 20000);
@@ -178,7 +140,7 @@ TEST_F(CarefulPlayers, TwoPlayerCampaignCanBePlayedThroughAllSevenLevels) {
     Steer(Choose(game.Body1, game.Len1, game.Moved1), game.Moved1, arrows);
     Steer(Choose(game.Body2, game.Len2, game.Moved2), game.Moved2, letters);
     game.Timer1_Timer();
-    ExpectInvariants(true);
+    ExpectSound(After::Tick);
     if (HasFatalFailure()) return;
   }
   FAIL() << "the campaign did not end; reached level " << game.Level;
