@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStringList>
 
 #include "keyboard.h"
@@ -69,10 +70,8 @@ void HlpFrm::buildText() {
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));
-  QPalette colours = Text1_->palette();
-  colours.setColor(QPalette::Base, Qt::black);
-  colours.setColor(QPalette::Text, QColor(0, 255, 0));
-  Text1_->setPalette(colours);
+  Text1_->setPalette(greenTextPalette());
+  Text1_->verticalScrollBar()->setPalette(greenTextPalette());  // not a copy of its own
   Text1_->setPlainText(helpText());
   Text1_->setFocusPolicy(Qt::StrongFocus);
   Text1_->setFocus();

@@ -80,9 +80,7 @@ void Settings::buildOkButton() {
   Command1_->setIcon(book_.okIcon());
   Command1_->setIconSize({32, 32});
   Command1_->setToolTip(QStringLiteral("OK"));
-  QPalette face = Command1_->palette();
-  face.setColor(QPalette::Button, Qt::black);
-  Command1_->setPalette(face);
+  Command1_->setPalette(blackButtonPalette());
   Command1_->setFocus();
   connect(Command1_, &QPushButton::clicked, this, &Settings::Command1_Click);
 }

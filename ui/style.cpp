@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 namespace ouroboard {
 
@@ -29,6 +31,37 @@ void paintBlack(QWidget* widget) {
   palette.setColor(QPalette::Window, Qt::black);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+// The application's palette on a black window, with the given colours, and
+// every colour set: a widget given it shares it as it is, instead of a copy
+// merged with its parent's palette.
+QPalette completePalette(std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours) {
+  QPalette palette = QGuiApplication::palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  for (const auto& [role, colour] : colours) palette.setColor(role, colour);
+  for (int group = 0; group < QPalette::NColorGroups; ++group)
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto colourGroup = static_cast<QPalette::ColorGroup>(group);
+      const auto colourRole = static_cast<QPalette::ColorRole>(role);
+      palette.setBrush(colourGroup, colourRole, palette.brush(colourGroup, colourRole));
+    }
+  return palette;
+}
+
+}  // namespace
+
+const QPalette& blackButtonPalette() {
+  static const QPalette palette = completePalette({{QPalette::Button, Qt::black}});
+  return palette;
+}
+
+const QPalette& greenTextPalette() {
+  static const QPalette palette =
+      completePalette({{QPalette::Base, Qt::black}, {QPalette::Text, QColor(0, 255, 0)}});
+  return palette;
 }
 
 void centreOnScreen(QWidget* window) {

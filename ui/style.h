@@ -7,6 +7,7 @@
 #include <QString>
 
 class QLabel;
+class QPalette;
 class QWidget;
 
 namespace ouroboard {
@@ -31,6 +32,15 @@ Qt::WindowFlags fixedWindowFlags(Qt::WindowType kind);
 
 // Black background for a window or a widget.
 void paintBlack(QWidget* widget);
+
+// Colours for the controls of windows that come and go, each palette made
+// once and shared: the style keeps its drawings of buttons and scroll bars in
+// Qt's pixmap cache under the palette's key, so a palette of their own would
+// add another set of drawings at every opening of a window.
+// Black behind and on the face of a push button.
+const QPalette& blackButtonPalette();
+// Green text on black in a text box.
+const QPalette& greenTextPalette();
 
 // Moves a window so that a client area of its size sits in the screen's middle.
 void centreOnScreen(QWidget* window);

@@ -58,7 +58,8 @@ Command BusyPlayer::Aside(const Session& session) {
   const int pick = Roll(100);
   if (pick < 40) return {Op::Time, Int16(Roll(60)), Int16(Roll(60))};
   if (pick < 60) return KeyCommand(Int16(Roll(65536) - 32768));
-  if (pick < 68) return MenuCommand(MenuItem::Pause);
+  if (pick < 66) return MenuCommand(MenuItem::Pause);
+  if (pick < 68) return {Op::OutOfSight};
   if (pick < 73) return MenuCommand(MenuItem::Help);
   if (pick < 78) return MenuCommand(MenuItem::Settings);
   if (pick < 79) return {Op::Speed, Int16(Roll(13) - 3)};

@@ -164,6 +164,9 @@ std::vector<std::string> Session::Apply(const Command& command) {
       clock_.minute = command.a;
       clock_.second = command.b;
       return {};
+    case Op::OutOfSight:
+      game_.OutOfSight();
+      break;
     default:
       return {};
   }

@@ -32,6 +32,7 @@ enum class Op : std::uint8_t {
   HelpClose,       // the close box, or Escape
   EndScreenClick,  // a click, Return or Escape
   Time,            // a = minute, b = second of the local clock
+  OutOfSight,      // the main window minimised, or another program chosen
   Count
 };
 
