@@ -68,9 +68,9 @@ Command BusyPlayer::Aside(const Session& session) {
   return {Op::Tick};
 }
 
-// How many free cells the snake could reach from cell, counted up to cap:
-// none if a wall or one of its own cells that stay on the next move is there,
-// and a snake that turns into a pocket smaller than itself is lost.
+// A snake that turns into a pocket smaller than itself is lost: this counts
+// the free cells it could reach from cell, up to cap; none when a wall or one
+// of its own cells that stay on the next move is there.
 int BusyPlayer::Room(const Game& game, const Snake& snake, int cell, int cap) {
   const unsigned taken = ++stamp_;
   for (int k = 1; k <= snake.len; ++k) mark_[snake.body[k]] = taken;
@@ -112,6 +112,24 @@ const std::vector<int>& BusyPlayer::DistancesToFood(const Game& game) {
   return distance_;
 }
 
+// Straight on or a quarter turn: whichever leaves room to live and comes
+// nearest the food; now and then a random quarter turn instead.
+int BusyPlayer::Choose(const Game& game, const Snake& snake, int moving) {
+  const std::vector<int>& distance = DistancesToFood(game);
+  const int side = moving <= Heading::Left ? Heading::Up : Heading::Right;
+  if (Roll(1000) < asides_ / 5) return side + Roll(2);  // a slip of the finger
+  const int enough = snake.len + 2;
+  int best = moving, bestScore = INT_MAX;
+  for (const int heading : {moving, side, side + 1}) {
+    const int next = Toward(snake.body[snake.len], heading);
+    const int room = Room(game, snake, next, enough);
+    if (room == 0) continue;
+    const int score = (enough - room) * CellCount + distance[next];
+    if (score < bestScore) best = heading, bestScore = score;
+  }
+  return best;
+}
+
 // Before each tick: the keys that turn each snake towards the food, then the tick.
 Command BusyPlayer::Steer(const Game& game) {
   if (!steered_) {
@@ -119,21 +137,10 @@ Command BusyPlayer::Steer(const Game& game) {
     std::vector<Snake> snakes = {
         {game.Body1, game.Len1, {Key::RightArrow, Key::LeftArrow, Key::UpArrow, Key::DownArrow}}};
     if (game.OnePlayer == False) snakes.push_back({game.Body2, game.Len2, {Key::D, Key::A, Key::W, Key::S}});
-    const std::vector<int>& distance = DistancesToFood(game);
     for (const Snake& snake : snakes) {
       const int moving = Moving(snake.body, snake.len);
-      const int side = moving <= Heading::Left ? Heading::Up : Heading::Right;
-      const int enough = snake.len + 2;
-      int best = moving, bestScore = INT_MAX;
-      for (const int heading : {moving, side, side + 1}) {
-        const int next = Toward(snake.body[snake.len], heading);
-        const int room = Room(game, snake, next, enough);
-        if (room == 0) continue;
-        const int score = (enough - room) * CellCount + distance[next];
-        if (score < bestScore) best = heading, bestScore = score;
-      }
-      if (Roll(1000) < asides_ / 5) best = side + Roll(2);  // a slip of the finger
-      if (best != moving) steering_.push_back(KeyCommand(snake.keys[best - 1]));
+      const int wanted = Choose(game, snake, moving);
+      if (wanted != moving) steering_.push_back(KeyCommand(snake.keys[wanted - 1]));
     }
   }
   if (!steering_.empty()) {

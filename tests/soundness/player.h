@@ -35,6 +35,7 @@ class BusyPlayer {
   Command WhileStopped(const Session& session);
   Command Aside(const Session& session);
   Command Steer(const Game& game);
+  int Choose(const Game& game, const Snake& snake, int moving);
   const std::vector<int>& DistancesToFood(const Game& game);
   int Room(const Game& game, const Snake& snake, int cell, int cap);
 
