@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "fixture.h"
+#include "session.h"
 
 namespace ouroboard::testing {
 namespace {
@@ -60,6 +61,29 @@ TEST_F(SoundnessTest, AGameLostOnAWalledLevelIsSound) {
   ASSERT_EQ(game.widgets.EndScreen.Background, Picture::GameOver);
   EXPECT_EQ(game.widgets.Label1, "500");
   EXPECT_TRUE(SoundnessFaults(game, After::Tick).empty());
+}
+
+// The seed games are stored as bytes: every command must come back as it went.
+TEST(CommandBytes, EveryCommandComesBackAsItWent) {
+  const Command commands[] = {{Op::Tick},
+                              {Op::Ticks, 1},
+                              {Op::Ticks, 256},
+                              KeyCommand(-32768),
+                              KeyCommand(Key::W),
+                              {Op::Speed, 32767},
+                              {Op::Speed, -1},
+                              MenuCommand(MenuItem::Exit),
+                              {Op::SettingsOk, 4, 0, 6},
+                              {Op::SettingsClose},
+                              {Op::HelpClose},
+                              {Op::EndScreenClick},
+                              {Op::Time, 59, 0},
+                              {Op::OutOfSight}};
+  std::vector<std::uint8_t> bytes;
+  for (const Command& command : commands) Encode(command, bytes);
+  std::span<const std::uint8_t> input(bytes);
+  for (const Command& command : commands) EXPECT_EQ(Decode(input), command) << static_cast<int>(command.op);
+  EXPECT_EQ(Decode(input), std::nullopt);
 }
 
 }  // namespace

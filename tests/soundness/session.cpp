@@ -7,41 +7,33 @@ namespace {
 
 constexpr int MaxTickRun = 256;
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
+// What each command carries after its operation byte: one byte per
+// argument, reduced by the argument's modulus, or for a modulus of 0 a 16-bit
+// number in two bytes, low byte first. A run of ticks keeps its count less one.
+std::vector<int> ArgumentModuli(Op op) {
+  switch (op) {
+    case Op::Ticks:
+      return {MaxTickRun};
+    case Op::Key:
+    case Op::Speed:
+      return {0};
+    case Op::Menu:
+      return {static_cast<int>(MenuItem::Count)};
+    case Op::SettingsOk:
+      return {SnakePictureCount, SnakePictureCount, ObstaclePictureCount};
+    case Op::Time:
+      return {60, 60};
+    default:
+      return {};
+  }
+}
 
-std::optional<std::uint8_t> Take(std::span<const std::uint8_t>& bytes) {
+std::optional<int> Take(std::span<const std::uint8_t>& bytes) {
   if (bytes.empty()) return std::nullopt;
   const std::uint8_t first = bytes.front();
   bytes = bytes.subspan(1);
   return first;
 }
-
-// Reads count argument bytes, each reduced by its modulus (0: a 16-bit pair).
-template <std::size_t Count>
-std::optional<std::array<int, Count>> TakeArguments(std::span<const std::uint8_t>& bytes,
-                                                    const std::array<int, Count>& moduli) {
-  std::array<int, Count> values{};
-  for (std::size_t i = 0; i < Count; ++i) {
-    const auto low = Take(bytes);
-    if (!low) return std::nullopt;
-    if (moduli[i] != 0) {
-      values[i] = *low % moduli[i];
-      continue;
-    }
-    const auto high = Take(bytes);
-    if (!high) return std::nullopt;
-    values[i] = static_cast<Int16>(*low | *high << 8);
-  }
-  return values;
-}
-
-void PutInt16(Int16 value, std::vector<std::uint8_t>& bytes) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  bytes.push_back(Byte(bits & 0xff));
-  bytes.push_back(Byte(bits >> 8));
-}
-
-Int16 Narrow(int value) { return static_cast<Int16>(value); }
 
 }  // namespace
 
@@ -51,25 +43,13 @@ Command KeyCommand(Int16 keyCode) { return {Op::Key, keyCode}; }
 
 void Encode(const Command& command, std::vector<std::uint8_t>& bytes) {
   bytes.push_back(static_cast<std::uint8_t>(command.op));
-  switch (command.op) {
-    case Op::Ticks:
-      bytes.push_back(Byte(command.a - 1));
-      break;
-    case Op::Key:
-    case Op::Speed:
-      PutInt16(command.a, bytes);
-      break;
-    case Op::Menu:
-      bytes.push_back(Byte(command.a));
-      break;
-    case Op::SettingsOk:
-      bytes.insert(bytes.end(), {Byte(command.a), Byte(command.b), Byte(command.c)});
-      break;
-    case Op::Time:
-      bytes.insert(bytes.end(), {Byte(command.a), Byte(command.b)});
-      break;
-    default:
-      break;
+  const std::vector<int> moduli = ArgumentModuli(command.op);
+  const int first = command.op == Op::Ticks ? command.a - 1 : command.a;
+  const std::array<int, 3> values = {first, command.b, command.c};
+  for (std::size_t i = 0; i < moduli.size(); ++i) {
+    const auto bits = static_cast<std::uint16_t>(values[i]);
+    bytes.push_back(static_cast<std::uint8_t>(bits & 0xff));
+    if (moduli[i] == 0) bytes.push_back(static_cast<std::uint8_t>(bits >> 8));
   }
 }
 
@@ -77,35 +57,15 @@ std::optional<Command> Decode(std::span<const std::uint8_t>& bytes) {
   const auto first = Take(bytes);
   if (!first) return std::nullopt;
   Command command{static_cast<Op>(*first % static_cast<int>(Op::Count))};
-  const auto put = [&command](const auto& values) {
-    if (!values) return false;
-    const std::array<Int16*, 3> targets = {&command.a, &command.b, &command.c};
-    for (std::size_t i = 0; i < values->size(); ++i) *targets[i] = Narrow((*values)[i]);
-    return true;
-  };
-  bool complete = true;
-  switch (command.op) {
-    case Op::Ticks:
-      complete = put(TakeArguments<1>(bytes, {MaxTickRun}));
-      command.a = Narrow(command.a + 1);
-      break;
-    case Op::Key:
-    case Op::Speed:
-      complete = put(TakeArguments<1>(bytes, {0}));
-      break;
-    case Op::Menu:
-      complete = put(TakeArguments<1>(bytes, {static_cast<int>(MenuItem::Count)}));
-      break;
-    case Op::SettingsOk:
-      complete = put(TakeArguments<3>(bytes, {SnakePictureCount, SnakePictureCount, ObstaclePictureCount}));
-      break;
-    case Op::Time:
-      complete = put(TakeArguments<2>(bytes, {60, 60}));
-      break;
-    default:
-      break;
+  const std::array<Int16*, 3> arguments = {&command.a, &command.b, &command.c};
+  const std::vector<int> moduli = ArgumentModuli(command.op);
+  for (std::size_t i = 0; i < moduli.size(); ++i) {
+    const auto low = Take(bytes);
+    const auto high = moduli[i] == 0 ? Take(bytes) : std::optional<int>(0);
+    if (!low || !high) return std::nullopt;
+    *arguments[i] = static_cast<Int16>(moduli[i] == 0 ? *low | *high << 8 : *low % moduli[i]);
   }
-  if (!complete) return std::nullopt;
+  if (command.op == Op::Ticks) ++command.a;
   return command;
 }
 
