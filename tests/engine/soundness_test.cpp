@@ -1,5 +1,6 @@
 // The soundness rules that the soak and the fuzzer rely on must see each kind
-// of broken game, or a green soak proves nothing.
+// of broken game, or a green soak proves nothing; and the games they play must
+// survive being stored as bytes.
 #include "soundness.h"
 
 #include <functional>
