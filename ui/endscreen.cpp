@@ -19,7 +19,7 @@ EndScreen::EndScreen(QWidget* owner)
   setContentsMargins(Frame);
   setFixedSize(ClientSize.grownBy(Frame));
   paintBlack(this);
-  centreOnScreen(this);
+  centreOver(this, owner);
 }
 
 void EndScreen::dismiss() {

@@ -51,7 +51,7 @@ HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
   buildText();
   buildPictures();
   closeOnEscape(this);
-  centreOnScreen(this);
+  centreOver(this, owner);
 }
 
 void HlpFrm::buildHeadings() {

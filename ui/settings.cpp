@@ -48,7 +48,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
   buildOkButton();
   Form_Load(inUse);
   closeOnEscape(this);
-  centreOnScreen(this);
+  centreOver(this, owner);
 }
 
 void Settings::buildCaptions() {

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -64,12 +65,24 @@ const QPalette& greenTextPalette() {
   return palette;
 }
 
+QPoint centredPosition(const QSize& size, const QPoint& centre, const QRect& available) {
+  QRect placed(QPoint(0, 0), size);
+  placed.moveCenter(centre);
+  placed.moveRight(std::min(placed.right(), available.right()));
+  placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+  placed.moveLeft(std::max(placed.left(), available.left()));
+  placed.moveTop(std::max(placed.top(), available.top()));
+  return placed.topLeft();
+}
+
 void centreOnScreen(QWidget* window) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  QRect placed(QPoint(0, 0), window->size());
-  placed.moveCenter(screen->availableGeometry().center());
-  window->move(placed.topLeft());
+  const QRect available = window->screen()->availableGeometry();
+  window->move(centredPosition(window->size(), available.center(), available));
+}
+
+void centreOver(QWidget* window, const QWidget* owner) {
+  const QRect available = owner->screen()->availableGeometry();
+  window->move(centredPosition(window->size(), owner->geometry().center(), available));
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,

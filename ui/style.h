@@ -42,8 +42,17 @@ const QPalette& blackButtonPalette();
 // Green text on black in a text box.
 const QPalette& greenTextPalette();
 
-// Moves a window so that a client area of its size sits in the screen's middle.
+// The top-left corner for a window of the given size centred on a point,
+// kept inside the screen's available area. Where the window is larger than
+// the screen its top-left corner wins, so that the title bar and the menu bar
+// stay in reach.
+QPoint centredPosition(const QSize& size, const QPoint& centre, const QRect& available);
+
+// Centres the main window on its screen.
 void centreOnScreen(QWidget* window);
+
+// Centres a secondary window over the main window, on the main window's screen.
+void centreOver(QWidget* window, const QWidget* owner);
 
 // A label with its text in the given font and colour, on a transparent
 // background; text wider than the label wraps at word boundaries.
