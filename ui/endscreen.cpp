@@ -20,6 +20,7 @@ EndScreen::EndScreen(QWidget* owner)
   setFixedSize(ClientSize.grownBy(Frame));
   paintBlack(this);
   centreOver(this, owner);
+  keepOffTaskBar(this);
 }
 
 void EndScreen::dismiss() {

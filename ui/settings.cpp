@@ -49,6 +49,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
   Form_Load(inUse);
   closeOnEscape(this);
   centreOver(this, owner);
+  keepOffTaskBar(this);
 }
 
 void Settings::buildCaptions() {

@@ -27,6 +27,9 @@ SnakeTable::SnakeTable()
   buildClientArea();
   buildMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Placed before the window exists, so that the position is the frame's.
+  layout()->activate();
+  centreOnScreen(this);
   keyboard_ = new Keyboard(*this);
   game_.Form_Load();
   sync();
@@ -231,7 +234,7 @@ void SnakeTable::syncClock(const GameClock& clock) {
 
 // Before its first showing the window's visibility is main()'s business.
 void SnakeTable::syncMainWindow(bool visible) {
-  if (!placed_) return;
+  if (!shown_) return;
   if (visible && isHidden()) show();
   if (!visible && isVisible()) hide();
 }
@@ -257,9 +260,7 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
 
 void SnakeTable::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (placed_) return;
-  centreOnScreen(this);
-  placed_ = true;
+  shown_ = true;
 }
 
 // The close box ends the program at once, with any other open window.

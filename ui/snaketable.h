@@ -100,7 +100,7 @@ class SnakeTable : public QMainWindow {
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;
   unsigned endScreenShows_ = 0;
-  bool placed_ = false;
+  bool shown_ = false;
 };
 
 }  // namespace ouroboard

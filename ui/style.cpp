@@ -1,12 +1,17 @@
 #include "style.h"
 
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
+#include <memory>
+#include <string_view>
 #include <utility>
 
 namespace ouroboard {
@@ -25,6 +30,20 @@ QFont windowFont(int pixelSize, Weight weight, Underline underline) {
 Qt::WindowFlags fixedWindowFlags(Qt::WindowType kind) {
   return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
          Qt::MSWindowsFixedSizeDialogHint;
+}
+
+void keepOffTaskBar(QWidget* window) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+  const auto atom = [connection](std::string_view name) {
+    const auto cookie = xcb_intern_atom(connection, 0, name.size(), name.data());
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  };
+  const xcb_atom_t skipTaskBar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+  xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window->winId()),
+                      atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 1, &skipTaskBar);
 }
 
 void paintBlack(QWidget* widget) {

@@ -30,6 +30,11 @@ QFont windowFont(int pixelSize, Weight weight = Weight::Regular, Underline under
 // Window flags of a fixed-size window with a title bar and a close box only.
 Qt::WindowFlags fixedWindowFlags(Qt::WindowType kind);
 
+// Keeps a window off the task bar: a tool window alone is not enough for
+// every X11 task bar, the window's state says so plainly. Call it before the
+// window is first shown.
+void keepOffTaskBar(QWidget* window);
+
 // Black background for a window or a widget.
 void paintBlack(QWidget* widget);
 

@@ -58,13 +58,38 @@ def same_picture(actual, expected):
     return close >= 0.95 * len(expected)
 
 
+def program_env(**settings):
+    """The caller's environment for the program, with no display but the one
+    given in settings, and the leak checker's suppressions."""
+    env = dict(os.environ)
+    for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
+        env.pop(variable, None)
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+    env["LSAN_OPTIONS"] = ":".join(filter(None, [os.environ.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
+    env.update(settings)
+    return env
+
+
+def stop(process):
+    """Asks a helper process to end, and makes sure it does."""
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 class XServer:
     """Xvfb on a display number it picks itself, killed on exit."""
+
+    def __init__(self, size="1024x768"):
+        self.size = size
 
     def __enter__(self):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size + "x24", "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -76,12 +101,7 @@ class XServer:
         return self
 
     def __exit__(self, *exc):
-        self.process.terminate()
-        try:
-            self.process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        stop(self.process)
 
 
 class Game:
@@ -89,12 +109,7 @@ class Game:
 
     def __init__(self, binary, assets, display):
         self.binary = binary
-        self.env = dict(os.environ, DISPLAY=display)
-        for variable in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
-            self.env.pop(variable, None)
-        suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
-        self.env["LSAN_OPTIONS"] = ":".join(
-            filter(None, [os.environ.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
+        self.env = program_env(DISPLAY=display)
         self.snake = read_picture(os.path.join(assets, "snake4.png")).region(0, 0, CELL, CELL)
         self.lit = [self.step_picture(assets, "speed_lit", i) for i in range(7)]
         self.unlit = [self.step_picture(assets, "speed_unlit", i) for i in range(7)]
@@ -144,11 +159,14 @@ class Game:
         return subprocess.check_output(["xdotool"] + list(args), env=self.env, timeout=20).decode()
 
     def geometry(self, window):
+        """Where the window's client area is on the screen; xdotool's answer
+        is off by the frame under a window manager, xwininfo's is not."""
         values = {}
-        for line in self.xdotool("getwindowgeometry", "--shell", window).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = value
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        output = subprocess.check_output(["xwininfo", "-id", window], env=self.env, timeout=20).decode()
+        for line in output.splitlines():
+            key, _, value = line.partition(":")
+            values[key.strip()] = value.strip()
+        return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
     def screenshot(self):
         return Image(subprocess.check_output(["import", "-window", "root", "-depth", "8", "ppm:-"],
@@ -257,7 +275,7 @@ class Game:
     def windows(self):
         """The program's visible windows."""
         try:
-            return self.xdotool("search", "--onlyvisible", "--pid", str(self.process.pid),
+            return self.xdotool("search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
                                 "--name", "").split()
         except subprocess.CalledProcessError:
             return []
@@ -340,7 +358,8 @@ def wait_for(condition, seconds):
     return condition()
 
 
-def check_death_brings_up_the_end_screen(game):
+def bring_up_game_over(game):
+    """Steers the snake into itself; returns the end screen's geometry."""
     screen = None
     for _ in range(4):
         if steer_into_itself(game):
@@ -348,15 +367,24 @@ def check_death_brings_up_the_end_screen(game):
             break
     expect(screen is not None,
            "a %dx%d end screen appears after the snake runs into itself" % END_SCREEN_SIZE)
+    expect(shows_game_over(game, screen), "the end screen shows the game-over picture")
+    return screen
+
+
+def shows_game_over(game, screen):
     x, y = screen[0] + 1, screen[1] + 1
     shown = game.screenshot().region(x + 100, y + 50, 150, 100)
-    expect(same_picture(shown, game.game_over.region(100, 50, 150, 100)),
-           "the end screen shows the game-over picture")
-    game.click(x + 176, y + 100)
+    return same_picture(shown, game.game_over.region(100, 50, 150, 100))
+
+
+def check_death_brings_up_the_end_screen(game):
+    screen = bring_up_game_over(game)
+    game.click(screen[0] + 177, screen[1] + 101)
     expect(wait_for(lambda: game.end_screen() is None, 3), "a click dismisses the end screen")
 
 
-def check_exit(game):
+def open_options(game):
+    """Opens the Options menu; returns its geometry."""
     game.click_menu_item(0)
     time.sleep(0.3)
     popup = None
@@ -365,7 +393,11 @@ def check_exit(game):
         if geometry[2] != 707 and geometry[3] > 60:
             popup = geometry
     expect(popup is not None, "Options opens its menu")
-    x, y, width, height = popup
+    return popup
+
+
+def check_exit(game):
+    x, y, width, height = open_options(game)
     game.click(x + width // 3, y + height - 14)  # Exit is the last item
     try:
         code = game.process.wait(timeout=5)

@@ -1,0 +1,391 @@
+#!/usr/bin/env python3
+"""The real game on the desktops players use, read from screenshots.
+
+Usage: desktops.py DESKTOP OUROBOARD_BINARY ASSETS_DIR
+
+DESKTOP is one of:
+  wayland        a private headless weston: the window shows the board and
+                 the snake moves
+  openbox        a private X server under the openbox window manager: what
+                 the manager is asked for, which window stays on top, and
+                 what each close box does
+  small-screens  640 x 480, and 1280 x 1024 at scale 2: the title bar and
+                 the menu bar are on the screen, and the art stays crisp
+
+Setting E2E_SHOTS to a folder keeps a copy of every screenshot there.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import play
+from play import CELL, Failure, expect, wait_for
+
+
+def keep(shot_path, name):
+    folder = os.environ.get("E2E_SHOTS")
+    if folder:
+        shutil.copy(shot_path, os.path.join(folder, name + ".png"))
+
+
+def keep_screen(game, name):
+    folder = os.environ.get("E2E_SHOTS")
+    if folder:
+        subprocess.run(["import", "-window", "root", os.path.join(folder, name + ".png")], env=game.env, timeout=20)
+
+
+def picture_of(width, height, pixels):
+    data = b"".join(bytes(pixel) for pixel in pixels)
+    return play.Image(b"P6\n%d %d\n255\n" % (width, height) + data)
+
+
+def doubled(picture):
+    """The picture as a scale factor of 2 shows it when it stays crisp: every
+    pixel a 2 x 2 block."""
+    pixels = [picture.pixel(x // 2, y // 2) for y in range(2 * picture.height) for x in range(2 * picture.width)]
+    return picture_of(2 * picture.width, 2 * picture.height, pixels)
+
+
+def corner(picture, size):
+    return picture_of(size, size, picture.region(0, 0, size, size))
+
+
+def find_picture(shot, picture):
+    """The top-left corners of every place where the screenshot shows the
+    picture, found through the exact colour of its first pixel that is not
+    black, as black is everywhere on the board."""
+    expected = picture.region(0, 0, picture.width, picture.height)
+    anchor = next(i for i, pixel in enumerate(expected) if pixel != (0, 0, 0))
+    ay, ax = divmod(anchor, picture.width)
+    colour = bytes(expected[anchor])
+    found = set()
+    at = shot.data.find(colour)
+    while at >= 0:
+        if at % 3 == 0:
+            y, x = divmod(at // 3, shot.width)
+            x, y = x - ax, y - ay
+            if (0 <= x <= shot.width - picture.width and 0 <= y <= shot.height - picture.height and
+                    play.same_picture(shot.region(x, y, picture.width, picture.height), expected)):
+                found.add((x, y))
+        at = shot.data.find(colour, at + 1)
+    return found
+
+
+class Board:
+    """Where the board shows on a screenshot, found by the frame's corner,
+    and which of its cells show the snake, at a scale factor of 1 or 2."""
+
+    def __init__(self, assets, scale=1):
+        self.scale = scale
+        frame = corner(play.read_picture(os.path.join(assets, "frame.png")), 24)
+        snake = play.read_picture(os.path.join(assets, "snake4.png"))
+        self.frame = doubled(frame) if scale == 2 else frame
+        self.snake = doubled(snake) if scale == 2 else snake
+
+    def origin(self, shot):
+        corners = find_picture(shot, self.frame)
+        return min(corners) if corners else None
+
+    def snake_cells(self, shot, origin):
+        side = CELL * self.scale
+        cells = set()
+        for x, y in find_picture(shot, self.snake):
+            column, dx = divmod(x - origin[0] - side, side)
+            row, dy = divmod(y - origin[1] - side, side)
+            if dx == 0 and dy == 0:
+                cells.add((row, column))
+        return cells
+
+
+def missing(*tools):
+    absent = [tool for tool in tools if shutil.which(tool) is None]
+    if absent:
+        print("skipped: missing", ", ".join(absent))
+    return absent
+
+
+class Program:
+    """The program in the given environment, killed on exit."""
+
+    def __init__(self, binary, env):
+        self.binary, self.env = binary, env
+
+    def __enter__(self):
+        self.process = subprocess.Popen([self.binary], env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self.process
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+# --- Wayland ---
+
+class Weston:
+    """A headless weston with a runtime folder and socket of its own, so that
+    parallel runs do not meet; killed on exit."""
+
+    def __enter__(self):
+        self.home = tempfile.mkdtemp(prefix="ouroboard-weston-")
+        runtime = os.path.join(self.home, "runtime")
+        os.mkdir(runtime, 0o700)
+        socket = "ouroboard-%d" % os.getpid()
+        self.process = subprocess.Popen(
+            ["weston", "--backend=headless-backend.so", "--use-pixman", "--debug", "--no-config",
+             "--idle-time=0", "--width=1024", "--height=768", "--socket=" + socket],
+            env=dict(play.program_env(), XDG_RUNTIME_DIR=runtime, HOME=self.home),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env = play.program_env(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=socket, XDG_RUNTIME_DIR=runtime)
+        if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)) or self.process.poll() is not None, 20):
+            self.__exit__()
+            raise Failure("weston did not start")
+        return self
+
+    def __exit__(self, *exc):
+        play.stop(self.process)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def screenshot(self, name):
+        """weston-screenshooter writes a time-stamped file to its working folder."""
+        shots = os.path.join(self.home, "shots")
+        os.makedirs(shots, exist_ok=True)
+        subprocess.run(["weston-screenshooter"], cwd=shots, env=self.env, check=True, timeout=20)
+        path = os.path.join(shots, os.listdir(shots)[0])
+        keep(path, name)
+        shot = play.read_picture(path)
+        os.remove(path)
+        return shot
+
+
+def wayland(binary, assets):
+    if missing("weston", "weston-screenshooter", "convert"):
+        return play.SKIP
+    board = Board(assets)
+    with Weston() as weston, Program(binary, weston.env):
+        shot, origin = None, None
+        deadline = time.time() + 30
+        while origin is None and time.time() < deadline:
+            time.sleep(0.5)
+            shot = weston.screenshot("wayland-1")
+            origin = board.origin(shot)
+        expect(origin is not None, "the main window shows the board under Wayland")
+        first = board.snake_cells(shot, origin)
+        time.sleep(1)
+        second = board.snake_cells(weston.screenshot("wayland-2"), origin)
+        for cells in (first, second):
+            run = play.row_run(cells, 3)
+            expect(len(run) == len(cells) and 6 <= len(cells) <= 8,
+                   "player 1's snake is a straight run in row 3 (%s)" % sorted(cells))
+        expect(first != second, "the snake moves between two screenshots")
+    return 0
+
+
+# --- openbox ---
+
+class Openbox:
+    """openbox managing the display, with a home of its own; stopped on exit."""
+
+    def __init__(self, display):
+        self.home = tempfile.mkdtemp(prefix="ouroboard-openbox-")
+        self.env = dict(play.program_env(DISPLAY=display), HOME=self.home,
+                        XDG_CONFIG_HOME=self.home, XDG_CACHE_HOME=self.home)
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if not wait_for(lambda: "window id" in xprop(self.env, "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
+            self.__exit__()
+            raise Failure("openbox did not start")
+        return self
+
+    def __exit__(self, *exc):
+        play.stop(self.process)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def xprop(env, *args):
+    return subprocess.run(["xprop"] + list(args), env=env, capture_output=True, text=True, timeout=20).stdout
+
+
+def window_named(game, title):
+    windows = game.xdotool("search", "--all", "--onlyvisible", "--pid", str(game.process.pid), "--name", title)
+    return windows.split()[0]
+
+
+def wait_for_window(game, title):
+    def found():
+        try:
+            return window_named(game, title)
+        except subprocess.CalledProcessError:
+            return None
+    window = wait_for(found, 5)
+    expect(window is not None, "a window titled %s opens" % title)
+    return window
+
+
+def close_box(game, window):
+    """What the close box does: wmctrl asks openbox, which sends WM_DELETE_WINDOW."""
+    subprocess.run(["wmctrl", "-i", "-c", window], env=game.env, check=True, timeout=20)
+
+
+def gone(game, window):
+    return wait_for(lambda: window not in game.xdotool("search", "--all", "--onlyvisible", "--name", "").split(), 3)
+
+
+def stacking(game):
+    """The managed windows, bottom to top."""
+    listed = xprop(game.env, "-root", "_NET_CLIENT_LIST_STACKING").partition("#")[2]
+    return [int(window, 16) for window in listed.split(",")]
+
+
+def centre(geometry):
+    x, y, width, height = geometry
+    return x + width // 2, y + height // 2
+
+
+def check_centred_over_main_window(game, window, title):
+    main_x, main_y = centre(game.geometry(game.main))
+    x, y = centre(game.geometry(window))
+    expect(abs(x - main_x) + abs(y - main_y) <= 40, "%s opens centred over the main window" % title)
+
+
+def check_buttons(game, window, title):
+    """Qt asks for a title bar and a close box only (Motif hints: functions
+    move, resize and close); openbox offers no maximize on a fixed size."""
+    hints = xprop(game.env, "-id", window, "_MOTIF_WM_HINTS").split("=")[1].split(",")
+    actions = xprop(game.env, "-id", window, "_NET_WM_ALLOWED_ACTIONS")
+    expect(int(hints[1], 16) == 0x26 and "_NET_WM_ACTION_CLOSE" in actions and "MAXIMIZE" not in actions,
+           "%s asks for a close box and neither minimize nor maximize" % title)
+
+
+def check_settings(game):
+    x, y, width, height = play.open_options(game)
+    game.click(x + width // 3, y + height * 7 // 10)  # Settings is the fourth of five items
+    window = wait_for_window(game, "^SETTINGS$")
+    check_centred_over_main_window(game, window, "Settings")
+    check_buttons(game, window, "Settings")
+    keep_screen(game, "openbox-settings")
+    properties = xprop(game.env, "-id", window, "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE")
+    expect("_NET_WM_WINDOW_TYPE_UTILITY" in properties and "_NET_WM_STATE_SKIP_TASKBAR" in properties,
+           "Settings is a tool window without a task-bar entry (%s)" % properties.strip())
+    close_box(game, window)
+    expect(gone(game, window), "Settings' close box closes it")
+    expect(game.still_snake() == game.still_snake(), "the game stays paused")
+    game.toggle_pause()
+
+
+def check_help(game):
+    game.click_menu_item(1)
+    window = wait_for_window(game, "^Help$")
+    check_centred_over_main_window(game, window, "Help")
+    check_buttons(game, window, "Help")
+    before = game.snake_cells(game.screenshot())
+    close_box(game, window)
+    expect(gone(game, window), "Help's close box closes it")
+    time.sleep(1)
+    expect(game.snake_cells(game.screenshot()) != before, "closing Help starts the clock again")
+
+
+def end_screen_window(game):
+    return next(window for window in game.windows() if game.geometry(window)[2:] == play.END_SCREEN_SIZE)
+
+
+def check_game_over_stays_on_top(game):
+    game.toggle_pause()
+    screen = play.bring_up_game_over(game)
+    window = end_screen_window(game)
+    properties = xprop(game.env, "-id", window, "_NET_FRAME_EXTENTS", "_NET_WM_STATE")
+    expect("= 0, 0, 0, 0" in properties and "_NET_WM_STATE_SKIP_TASKBAR" in properties,
+           "the end screen has no title bar and no task-bar entry")
+    x, y = centre(game.geometry(game.main))
+    game.click(x, game.geometry(game.main)[1] - 10)  # the main window's title bar
+    close_box(game, window)
+    time.sleep(0.5)
+    keep_screen(game, "openbox-game-over")
+    order = stacking(game)
+    expect(order.index(int(window)) > order.index(int(game.main)) and play.shows_game_over(game, screen),
+           "the end screen stays above the main window, also when the main window is clicked and the "
+           "window manager asks the end screen to close")
+    game.click(screen[0] + 177, screen[1] + 101)
+    expect(wait_for(lambda: game.end_screen() is None, 3), "a click dismisses the end screen")
+
+
+def check_main_close_box(game):
+    close_box(game, game.main)
+    try:
+        code = game.process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        raise Failure("the main window's close box did not end the program")
+    expect(code == 0, "the main window's close box ends the program (exit code %d)" % code)
+
+
+def openbox(binary, assets):
+    if missing("Xvfb", "openbox", "wmctrl", "xdotool", "xprop", "xwininfo", "import", "convert"):
+        return play.SKIP
+    with play.XServer() as server, Openbox(server.display), play.Game(binary, assets, server.display) as game:
+        game.main = window_named(game, "^Ouroboard$")
+        check_buttons(game, game.main, "the main window")
+        game.toggle_pause()
+        check_settings(game)
+        check_help(game)
+        check_game_over_stays_on_top(game)
+        check_main_close_box(game)
+    return 0
+
+
+# --- small and scaled screens ---
+
+def check_small_screen(binary, assets, size, scale):
+    with play.XServer(size) as server, Openbox(server.display) as manager:
+        env = dict(play.program_env(DISPLAY=server.display), QT_SCALE_FACTOR=str(scale))
+        with Program(binary, env):
+            found = subprocess.check_output(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"],
+                                            env=env, timeout=30).split()[0].decode()
+            time.sleep(1)  # let openbox frame it and the first paint settle
+            extents = xprop(env, "-id", found, "_NET_FRAME_EXTENTS").split("=")[1]
+            left, _, top, _ = (int(side) for side in extents.split(","))
+            x, y, _, _ = play.Game.geometry(manager, found)
+            expect(x - left >= 0 and y - top >= 0 and top > 0,
+                   "on %s at scale %d the title bar and the menu bar are on the screen" % (size, scale))
+            shot_path = os.path.join(manager.home, "shot.png")
+            subprocess.run(["import", "-window", "root", shot_path], env=env, check=True, timeout=20)
+            keep(shot_path, "screen-%s-scale%d" % (size, scale))
+            board = Board(assets, scale)
+            shot = play.read_picture(shot_path)
+            origin = board.origin(shot)
+            expect(origin is not None, "the board shows, its frame pixel for pixel")
+            cells = board.snake_cells(shot, origin)
+            expect(len(cells) >= 6, "at scale %d every snake cell shows its picture pixel for pixel (%s)"
+                   % (scale, sorted(cells)))
+
+
+def small_screens(binary, assets):
+    if missing("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import", "convert"):
+        return play.SKIP
+    check_small_screen(binary, assets, "640x480", 1)
+    check_small_screen(binary, assets, "1280x1024", 2)
+    return 0
+
+
+DESKTOPS = {"wayland": wayland, "openbox": openbox, "small-screens": small_screens}
+
+
+def main(argv):
+    if len(argv) != 4 or argv[1] not in DESKTOPS:
+        print(__doc__)
+        return 2
+    return DESKTOPS[argv[1]](argv[2], argv[3])
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main(sys.argv))
+    except Failure as failure:
+        print("FAILED:", failure)
+        sys.exit(1)
