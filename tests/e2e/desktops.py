@@ -35,7 +35,8 @@ def keep(shot_path, name):
 def keep_screen(game, name):
     folder = os.environ.get("E2E_SHOTS")
     if folder:
-        subprocess.run(["import", "-window", "root", os.path.join(folder, name + ".png")], env=game.env, timeout=20)
+        path = os.path.join(folder, name + ".png")
+        subprocess.run(["import", "-window", "root", path], env=game.env, timeout=20)
 
 
 def picture_of(width, height, pixels):
@@ -46,7 +47,8 @@ def picture_of(width, height, pixels):
 def doubled(picture):
     """The picture as a scale factor of 2 shows it when it stays crisp: every
     pixel a 2 x 2 block."""
-    pixels = [picture.pixel(x // 2, y // 2) for y in range(2 * picture.height) for x in range(2 * picture.width)]
+    pixels = [picture.pixel(x // 2, y // 2)
+              for y in range(2 * picture.height) for x in range(2 * picture.width)]
     return picture_of(2 * picture.width, 2 * picture.height, pixels)
 
 
@@ -142,7 +144,8 @@ class Weston:
             env=dict(play.program_env(), XDG_RUNTIME_DIR=runtime, HOME=self.home),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.env = play.program_env(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=socket, XDG_RUNTIME_DIR=runtime)
-        if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)) or self.process.poll() is not None, 20):
+        listening = os.path.join(runtime, socket)
+        if not wait_for(lambda: os.path.exists(listening) or self.process.poll() is not None, 20):
             self.__exit__()
             raise Failure("weston did not start")
         return self
@@ -197,11 +200,13 @@ class Openbox:
                         XDG_CONFIG_HOME=self.home, XDG_CACHE_HOME=self.home)
 
     def __enter__(self):
+        self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdout=self.log, stderr=subprocess.STDOUT)
         if not wait_for(lambda: "window id" in xprop(self.env, "-root", "_NET_SUPPORTING_WM_CHECK"), 20):
             self.__exit__()
-            raise Failure("openbox did not start")
+            self.log.seek(0)
+            raise Failure("openbox did not start (exit status %s): %s" % (self.process.poll(), self.log.read()))
         return self
 
     def __exit__(self, *exc):
@@ -235,7 +240,8 @@ def close_box(game, window):
 
 
 def gone(game, window):
-    return wait_for(lambda: window not in game.xdotool("search", "--all", "--onlyvisible", "--name", "").split(), 3)
+    visible = lambda: game.xdotool("search", "--all", "--onlyvisible", "--name", "").split()
+    return wait_for(lambda: window not in visible(), 3)
 
 
 def stacking(game):
@@ -345,8 +351,8 @@ def check_small_screen(binary, assets, size, scale):
     with play.XServer(size) as server, Openbox(server.display) as manager:
         env = dict(play.program_env(DISPLAY=server.display), QT_SCALE_FACTOR=str(scale))
         with Program(binary, env):
-            found = subprocess.check_output(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"],
-                                            env=env, timeout=30).split()[0].decode()
+            search = ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"]
+            found = subprocess.check_output(search, env=env, timeout=30).split()[0].decode()
             time.sleep(1)  # let openbox frame it and the first paint settle
             extents = xprop(env, "-id", found, "_NET_FRAME_EXTENTS").split("=")[1]
             left, _, top, _ = (int(side) for side in extents.split(","))

@@ -65,7 +65,8 @@ def program_env(**settings):
     for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
         env.pop(variable, None)
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
-    env["LSAN_OPTIONS"] = ":".join(filter(None, [os.environ.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
+    env["LSAN_OPTIONS"] = ":".join(
+        filter(None, [os.environ.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
     env.update(settings)
     return env
 
@@ -89,7 +90,8 @@ class XServer:
     def __enter__(self):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size + "x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size + "x24",
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -98,6 +100,12 @@ class XServer:
             self.process.kill()
             raise Failure("Xvfb did not start")
         self.display = ":" + number
+        # The number can come a moment before the server takes connections;
+        # -noreset keeps this first client's leaving from resetting the server.
+        if not wait_for(lambda: subprocess.run(["xprop", "-display", self.display, "-root", "-len", "0"],
+                                               capture_output=True).returncode == 0, 10):
+            self.__exit__()
+            raise Failure("Xvfb does not take connections")
         return self
 
     def __exit__(self, *exc):
@@ -166,7 +174,8 @@ class Game:
         for line in output.splitlines():
             key, _, value = line.partition(":")
             values[key.strip()] = value.strip()
-        return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        keys = ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
+        return tuple(int(values[key]) for key in keys)
 
     def screenshot(self):
         return Image(subprocess.check_output(["import", "-window", "root", "-depth", "8", "ppm:-"],
