@@ -240,8 +240,11 @@ def close_box(game, window):
 
 
 def gone(game, window):
-    visible = lambda: game.xdotool("search", "--all", "--onlyvisible", "--name", "").split()
-    return wait_for(lambda: window not in visible(), 3)
+    """True once the window is destroyed or unmapped."""
+    def closed():
+        shown = subprocess.run(["xwininfo", "-id", window], env=game.env, capture_output=True, text=True)
+        return shown.returncode != 0 or "IsViewable" not in shown.stdout
+    return wait_for(closed, 3)
 
 
 def stacking(game):
@@ -299,7 +302,13 @@ def check_help(game):
 
 
 def end_screen_window(game):
-    return next(window for window in game.windows() if game.geometry(window)[2:] == play.END_SCREEN_SIZE)
+    for window in game.windows():
+        try:
+            if game.geometry(window)[2:] == play.END_SCREEN_SIZE:
+                return window
+        except subprocess.CalledProcessError:
+            continue  # a menu or a tooltip that has gone meanwhile
+    raise Failure("the end screen has gone")
 
 
 def check_game_over_stays_on_top(game):
