@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "picture.h"
 #include "types.h"
@@ -26,7 +27,7 @@ class Board : public QWidget {
 
   Board(const PictureBook& book, QWidget* parent);
 
-  // Takes the pictures the cells are to show and schedules the changed cells.
+  // Takes the pictures the cells are to show and repaints the changed cells.
   void showCells(const std::array<Picture, CellCount>& cells);
 
   static QRect cellRect(int cell);
@@ -38,6 +39,7 @@ class Board : public QWidget {
   // The area a cell's picture covers: its own square, or more for a larger picture.
   QRect extent(int cell, Picture picture) const;
   bool oversized(Picture picture) const;
+  static std::vector<int> cellsReaching(const QRegion& region);
 
   const PictureBook& book_;
   std::array<Picture, CellCount> shown_{};

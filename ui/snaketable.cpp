@@ -198,21 +198,42 @@ void SnakeTable::endScreenClicked() {
   activateWindow();
 }
 
+namespace {
+
+// The game's captions are digits and plain words: compared as Latin-1 they
+// need no conversion, and most syncs change none of them.
+template <typename Captioned>
+void showCaption(Captioned* widget, const std::string& caption) {
+  const QLatin1StringView text(caption.data(), static_cast<qsizetype>(caption.size()));
+  if (widget->text() != text) widget->setText(text);
+}
+
+}  // namespace
+
 void SnakeTable::sync() {
   const Widgets& shown = game_.widgets;
-  setWindowTitle(QString::fromStdString(game_.Caption()));
-  board_->showCells(shown.TableBlock);
+  syncTitle();
   syncScorePanel(shown);
   syncMenu(shown);
+  // The board repaints at once, and with it any label changed above.
+  board_->showCells(shown.TableBlock);
   syncClock(shown.Timer1);
   syncMainWindow(shown.MainWindowVisible);
   syncEndScreen(shown.EndScreen);
 }
 
+// The title names the level, which few syncs change.
+void SnakeTable::syncTitle() {
+  std::string caption = game_.Caption();
+  if (caption == title_) return;
+  title_ = std::move(caption);
+  setWindowTitle(QString::fromStdString(title_));
+}
+
 void SnakeTable::syncScorePanel(const Widgets& shown) {
   for (int i = 0; i < SpeedStepCount; ++i) speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
-  label1_->setText(QString::fromStdString(shown.Label1));
-  label2_->setText(QString::fromStdString(shown.Label2));
+  showCaption(label1_, shown.Label1);
+  showCaption(label2_, shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
 }
@@ -222,7 +243,7 @@ void SnakeTable::syncMenu(const Widgets& shown) {
   p2_->setChecked(shown.p2Checked);
   classic_->setChecked(shown.classicChecked);
   cpn_->setChecked(shown.cpnChecked);
-  PR_->setText(QString::fromStdString(shown.PRCaption()));
+  showCaption(PR_, shown.PRCaption());
 }
 
 // Setting the interval restarts a running timer, so only a change is passed on.

@@ -71,6 +71,7 @@ class SnakeTable : public QMainWindow {
   void helpClosed();
   void endScreenClicked();
 
+  void syncTitle();
   void syncScorePanel(const Widgets& shown);
   void syncMenu(const Widgets& shown);
   void syncClock(const GameClock& clock);
@@ -100,6 +101,7 @@ class SnakeTable : public QMainWindow {
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;
   unsigned endScreenShows_ = 0;
+  std::string title_;  // the caption last given to the title bar
   bool shown_ = false;
 };
 
