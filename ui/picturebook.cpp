@@ -44,11 +44,14 @@ QString pictureFileName(Picture id) {
   return numbered("speed_unlit", id, Picture::SpeedUnlit0);
 }
 
-PictureBook::PictureBook() : okIcon_(decoration(QStringLiteral("ok.png"))) {
-  for (int i = 0; i < PictureCount; ++i) {
-    const QString name = pictureFileName(static_cast<Picture>(i));
-    if (!name.isEmpty()) pixmaps_[i] = decoration(name);
-  }
+PictureBook::PictureBook() : okIcon_(decoration(QStringLiteral("ok.png"))) {}
+
+// Loaded on first use, so that start-up decodes only what the first screen
+// shows; the end-screen cards wait for the end of a game.
+const QPixmap& PictureBook::pixmap(Picture id) const {
+  QPixmap& picture = pixmaps_[static_cast<int>(id)];
+  if (picture.isNull() && id != Picture::None) picture = decoration(pictureFileName(id));
+  return picture;
 }
 
 QPixmap PictureBook::decoration(const QString& fileName) {

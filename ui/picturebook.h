@@ -16,7 +16,7 @@ class PictureBook {
  public:
   PictureBook();
 
-  const QPixmap& pixmap(Picture id) const { return pixmaps_[static_cast<int>(id)]; }
+  const QPixmap& pixmap(Picture id) const;
 
   // The settings window's OK button. One icon for every opening of the
   // window, so that Qt renders and caches its picture once.
@@ -26,7 +26,7 @@ class PictureBook {
   static QPixmap decoration(const QString& fileName);
 
  private:
-  std::array<QPixmap, PictureCount> pixmaps_;
+  mutable std::array<QPixmap, PictureCount> pixmaps_;
   QIcon okIcon_;
 };
 
