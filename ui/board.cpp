@@ -61,8 +61,6 @@ std::vector<int> Board::cellsReaching(const QRegion& region) {
   return cells;
 }
 
-// The cell pictures are opaque, so each covers whatever its cell showed
-// before; only a cell without a picture needs the black filled in.
 void Board::paintEvent(QPaintEvent* event) {
   // The window behind is already painted: black under the cells, the frame
   // under the overhang.
@@ -72,11 +70,8 @@ void Board::paintEvent(QPaintEvent* event) {
   std::vector<int> onTop;
   for (const int i : cellsReaching(dirty)) {
     const Picture picture = shown_[i];
-    if (picture == Picture::None)
-      painter.fillRect(cellRect(i), Qt::black);
-    else if (!dirty.intersects(extent(i, picture)))
-      continue;
-    else if (oversized(picture))
+    if (picture == Picture::None || !dirty.intersects(extent(i, picture))) continue;
+    if (oversized(picture))
       onTop.push_back(i);
     else
       painter.drawPixmap(cellRect(i).topLeft(), book_.pixmap(picture));
