@@ -17,7 +17,7 @@ import sys
 import time
 
 from play import (SKIP, SLOW_TICK, CELL, BOARD_SIDE, Failure, Game, XServer, expect, read_picture,
-                  same_picture, steer_into_itself, wait_for)
+                  same_picture, bring_up_game_over, wait_for)
 
 # Player 2's up key under each layout, by the name of what it types, and a
 # key of that layout that only looks like player 2's.
@@ -96,12 +96,7 @@ def check_u_turn(game):
 def check_end_screen_keys(game):
     """Down while the end screen is up, then Return: the screen goes and the
     snake's first move from its start is down."""
-    screen = None
-    for _ in range(4):
-        if steer_into_itself(game):
-            screen = wait_for(game.end_screen, 3)
-            break
-    expect(screen is not None, "the snake ran into itself and the end screen is up")
+    bring_up_game_over(game)
     # Return starts the clock; Pause stops it again a few steps later.
     game.xdotool("key", "Down", "Return", "sleep", str(3.5 * SLOW_TICK), "key", "Pause")
     expect(wait_for(lambda: game.end_screen() is None, 3), "Return dismisses the end screen")
@@ -162,9 +157,7 @@ def main(argv):
     with XServer() as server:
         for layout, up_key, lookalike in LAYOUTS:
             with KeyboardGame(binary, assets, server.display) as game:
-                # With the game connected: the X server resets its keyboard
-                # when its last client leaves.
-                set_layout(server, layout)
+                set_layout(server, layout)  # switched while the game runs
                 if layout == "us":
                     check_u_turn(game)
                     check_end_screen_keys(game)
