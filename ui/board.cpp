@@ -5,15 +5,19 @@
 #include <algorithm>
 #include <vector>
 
+#include "frame.h"
 #include "picturebook.h"
 
 namespace ouroboard {
 
-Board::Board(const PictureBook& book, QWidget* parent) : QWidget(parent), book_(book) {
+Board::Board(const PictureBook& book, const Frame& frame, QWidget* parent)
+    : QWidget(parent), book_(book), frame_(frame) {
   setObjectName(QStringLiteral("TableBlock"));
   const int side = BoardSide * CellSize + Overhang;
   setGeometry(CellSize, CellSize, side, side);
   setFocusPolicy(Qt::NoFocus);
+  // Every paint covers its whole area, so Qt need not paint the window behind.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRect Board::cellRect(int cell) {
@@ -61,17 +65,34 @@ std::vector<int> Board::cellsReaching(const QRegion& region) {
   return cells;
 }
 
+// Past the last row and column the board shows what the window would: black,
+// and from the frame's inner edge on, the frame.
+void Board::paintOverhang(QPainter& painter, const QRegion& dirty) const {
+  const int cells = BoardSide * CellSize;
+  const QRect reach = dirty.boundingRect();
+  if (reach.right() < cells && reach.bottom() < cells) return;
+  const QRegion overhang = dirty - QRect(0, 0, cells, cells);
+  for (const QRect& area : overhang) painter.fillRect(area, Qt::black);
+  painter.save();
+  painter.translate(-pos());
+  frame_.paint(painter, overhang.boundingRect().translated(pos()));
+  painter.restore();
+}
+
+// The cell pictures are opaque, so each covers whatever its cell showed
+// before; only a cell without a picture needs the black filled in.
 void Board::paintEvent(QPaintEvent* event) {
-  // The window behind is already painted: black under the cells, the frame
-  // under the overhang.
   const QRegion& dirty = event->region();
   QPainter painter(this);
+  paintOverhang(painter, dirty);
   // Larger pictures go last, so that they show whole over their neighbours.
   std::vector<int> onTop;
   for (const int i : cellsReaching(dirty)) {
     const Picture picture = shown_[i];
-    if (picture == Picture::None || !dirty.intersects(extent(i, picture))) continue;
-    if (oversized(picture))
+    if (!dirty.intersects(extent(i, picture))) continue;
+    if (picture == Picture::None)
+      painter.fillRect(cellRect(i), Qt::black);
+    else if (oversized(picture))
       onTop.push_back(i);
     else
       painter.drawPixmap(cellRect(i).topLeft(), book_.pixmap(picture));

@@ -10,13 +10,15 @@
 
 namespace ouroboard {
 
+class Frame;
 class PictureBook;
 
 // Draws the cells' pictures and repaints only the cells whose picture changed
 // since they were last drawn. A picture larger than a cell (the 18 x 18 food
 // item) overlaps its right and lower neighbours and is drawn on top of them;
 // at the board's edge it overlaps the window's frame, so the widget reaches
-// that far beyond the cells and lets the window show through where no picture is.
+// that far beyond the cells. It paints every pixel it covers, the frame's
+// under that overhang too, so that Qt never paints the window behind it.
 class Board : public QWidget {
   Q_OBJECT
 
@@ -25,7 +27,7 @@ class Board : public QWidget {
   // How far the largest picture a cell shows reaches past the cell.
   static constexpr int Overhang = 2;
 
-  Board(const PictureBook& book, QWidget* parent);
+  Board(const PictureBook& book, const Frame& frame, QWidget* parent);
 
   // Takes the pictures the cells are to show and repaints the changed cells.
   void showCells(const std::array<Picture, CellCount>& cells);
@@ -40,8 +42,10 @@ class Board : public QWidget {
   QRect extent(int cell, Picture picture) const;
   bool oversized(Picture picture) const;
   static std::vector<int> cellsReaching(const QRegion& region);
+  void paintOverhang(QPainter& painter, const QRegion& dirty) const;
 
   const PictureBook& book_;
+  const Frame& frame_;
   std::array<Picture, CellCount> shown_{};
 };
 

@@ -9,6 +9,7 @@
 
 #include "board.h"
 #include "endscreen.h"
+#include "frame.h"
 #include "hlpfrm.h"
 #include "keyboard.h"
 #include "pictureview.h"
@@ -51,12 +52,9 @@ HlpFrm* SnakeTable::helpWindow() const { return help_; }
 EndScreen* SnakeTable::endScreen() const { return endScreen_; }
 
 void SnakeTable::buildClientArea() {
-  client_ = new PictureView(this, QStringLiteral("Client"), QRect(QPoint(0, 0), ClientSize));
-  client_->setFixedSize(ClientSize);
-  paintBlack(client_);
-  client_->setPicture(PictureBook::decoration(QStringLiteral("frame.png")));
+  client_ = new ClientArea(this, ClientSize);
   setCentralWidget(client_);
-  board_ = new Board(book_, client_);
+  board_ = new Board(book_, client_->frame(), client_);
   buildSpeedIndicator(client_);
   buildScorePanel(client_);
 }

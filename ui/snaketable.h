@@ -17,6 +17,7 @@ class QMenu;
 namespace ouroboard {
 
 class Board;
+class ClientArea;
 class EndScreen;
 class HlpFrm;
 class Keyboard;
@@ -84,7 +85,7 @@ class SnakeTable : public QMainWindow {
   PictureBook book_;
   QTimer timer_;
 
-  PictureView* client_ = nullptr;
+  ClientArea* client_ = nullptr;
   Board* board_ = nullptr;
   std::array<PictureView*, SpeedStepCount> speedPic_{};
   PictureView* image4_ = nullptr;

@@ -52,8 +52,15 @@ def doubled(picture):
     return picture_of(2 * picture.width, 2 * picture.height, pixels)
 
 
-def corner(picture, size):
-    return picture_of(size, size, picture.region(0, 0, size, size))
+def frame_corner(assets, size):
+    """The frame's top-left corner as the window shows it: the top band above
+    the left band, and black inside."""
+    top = play.read_picture(os.path.join(assets, "frame_top.png"))
+    left = play.read_picture(os.path.join(assets, "frame_left.png"))
+    pixels = [top.pixel(x, y) if y < top.height else
+              left.pixel(x, y - top.height) if x < left.width else (0, 0, 0)
+              for y in range(size) for x in range(size)]
+    return picture_of(size, size, pixels)
 
 
 def find_picture(shot, picture):
@@ -83,7 +90,7 @@ class Board:
 
     def __init__(self, assets, scale=1):
         self.scale = scale
-        frame = corner(play.read_picture(os.path.join(assets, "frame.png")), 24)
+        frame = frame_corner(assets, 24)
         snake = play.read_picture(os.path.join(assets, "snake4.png"))
         self.frame = doubled(frame) if scale == 2 else frame
         self.snake = doubled(snake) if scale == 2 else snake
