@@ -2,14 +2,11 @@
 """Plays the real game in a private X server, with real input, and reads
 what it shows from screenshots.
 
-Usage: play.py OUROBOARD_BINARY ASSETS_DIR [level]
+Usage: play.py OUROBOARD_BINARY ASSETS_DIR
 
 The checks: the snake runs along its row, turns on a key press, the speed
 indicator lights the clicked steps, a snake that runs into itself brings up
 the end screen, a click dismisses it, and Options > Exit ends the program.
-With "level", a campaign's first level is played through instead: the 25th
-food item hides the main window behind the level-passed end screen, and a
-click on it brings the main window back with the second level's walls.
 Timing is never assumed exactly: the script reads the screen and retries.
 """
 
@@ -140,7 +137,6 @@ class Game:
     def find_window(self):
         window = self.xdotool("search", "--sync", "--all", "--onlyvisible", "--pid", str(self.process.pid),
                               "--name", "^Ouroboard$").split()[0]
-        self.main_window = window
         x, y, width, height = self.geometry(window)
         if width != 707:
             raise Failure("main window is %dx%d" % (width, height))
@@ -421,206 +417,15 @@ def check_exit(game):
     expect(code == 0, "Exit ends the program (exit code %d)%s" % (code, details))
 
 
-# --- a campaign level played through ---
-
-STEPS = {"Right": (0, 1), "Left": (0, -1), "Up": (-1, 0), "Down": (1, 0)}
-ACROSS = {"Right": ("Up", "Down"), "Left": ("Up", "Down"), "Up": ("Left", "Right"), "Down": ("Left", "Right")}
-
-
-def step(cell, heading, count=1):
-    """The cell count moves on from cell, on the board that wraps at its edges."""
-    (row, column), (dr, dc) = divmod(cell, BOARD_SIDE), STEPS[heading]
-    return (row + dr * count) % BOARD_SIDE * BOARD_SIDE + (column + dc * count) % BOARD_SIDE
-
-
-def distance(start, target, heading):
-    """How many moves along heading take start's row or column to target's."""
-    (row, column), (target_row, target_column) = divmod(start, BOARD_SIDE), divmod(target, BOARD_SIDE)
-    dr, dc = STEPS[heading]
-    return ((target_row - row) * dr if dr else (target_column - column) * dc) % BOARD_SIDE
-
-
-class Autopilot:
-    """Steers player 1 to the food, item after item, and looks at the board
-    only while the game is paused. Each leg of a route is run by resuming for
-    about the right time; the board then tells how far the snake really went,
-    and a route that went past its turn is planned anew."""
-
-    def __init__(self, game, tick):
-        self.game, self.tick, self.lag = game, tick, 1.0
-        self.head, self.heading = 105, "Right"  # where every new game starts
-        self.snake, self.food = set(), None
-        self.snake_picture = bytes(value for pixel in game.snake for value in pixel)
-
-    def look(self):
-        left, top = self.game.client[0] + CELL, self.game.client[1] + CELL
-        side = BOARD_SIDE * CELL
-        shot = Image(subprocess.check_output(
-            ["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (side, side, left, top),
-             "-depth", "8", "ppm:-"], env=self.game.env))
-        self.snake, self.food = set(), None
-        for cell in range(BOARD_SIDE * BOARD_SIDE):
-            row, column = divmod(cell, BOARD_SIDE)
-            start = (CELL * row * side + CELL * column) * 3
-            pixels = b"".join(shot.data[start + line * side * 3:start + line * side * 3 + CELL * 3]
-                              for line in range(CELL))
-            if pixels == self.snake_picture:
-                self.snake.add(cell)
-            elif pixels.count(0) != len(pixels):
-                self.food = cell
-
-    def run(self, moves):
-        """Resumes for about moves ticks; returns how many moves the head made.
-        The pause lands later than the resume by a part of a tick or more, so
-        the time asked for is corrected by what the last runs showed."""
-        seconds = max(0.0, (moves + 0.5 - self.lag) * self.tick)
-        self.game.xdotool("mousemove", "--sync", *self.game.pause_spot(), "click", "1",
-                          "sleep", "%.3f" % seconds,
-                          "mousemove", "--sync", *self.game.pause_spot(), "click", "1")
-        self.look_while_paused()
-        # The head went straight on: it is the snake cell on that line with a
-        # free cell ahead, the one nearest to where it was sent if there are more.
-        ahead = [step(self.head, self.heading, count) for count in range(BOARD_SIDE + 1)]
-        ends = [count for count in range(BOARD_SIDE)
-                if ahead[count] in self.snake and ahead[count + 1] not in self.snake]
-        if not ends:
-            if self.game.end_screen():
-                return 0  # the board is hidden or the game is over
-            raise Failure("the snake's head is lost")
-        made = min(ends, key=lambda count: abs(count - moves))
-        self.head = ahead[made]
-        if made != moves:
-            self.lag += 0.25 if made > moves else -0.25
-        return made
-
-    def look_while_paused(self):
-        """Looks until two looks a tick apart agree: a click that did not
-        reach the pause item would leave the game running."""
-        self.look()
-        for _ in range(5):
-            time.sleep(self.tick * 1.5)
-            before = self.snake
-            self.look()
-            if self.snake == before:
-                return
-            self.game.toggle_pause()
-        raise Failure("the game does not pause")
-
-    def turn(self, heading):
-        if heading != self.heading:
-            self.game.key(heading)
-            self.heading = heading
-
-    def routes(self):
-        """Routes of one or two straight legs to the food that stay off the
-        snake, shortest first."""
-        found = []
-        for first in (self.heading,) + ACROSS[self.heading]:
-            for second in ACROSS[first]:
-                legs = [(first, distance(self.head, self.food, first)),
-                        (second, distance(self.head, self.food, second))]
-                found.append([(heading, moves) for heading, moves in legs if moves > 0])
-        return sorted((legs for legs in found if self.safe(legs)),
-                      key=lambda legs: sum(moves for _, moves in legs))
-
-    def safe(self, legs):
-        heading, cell = self.heading, self.head
-        for turn, moves in legs:
-            if turn != heading and turn not in ACROSS[heading]:
-                return False  # a snake cannot turn back on itself
-            heading = turn
-            for _ in range(moves):
-                cell = step(cell, heading)
-                if cell in self.snake:
-                    return False
-        return True
-
-    def follow(self, legs):
-        """Runs a route; False when the snake went past a turn."""
-        for heading, moves in legs:
-            self.turn(heading)
-            while moves > 0:
-                made = self.run(moves)
-                if made > moves or self.game.end_screen():
-                    return False
-                moves -= made
-        return True
-
-    def wander(self):
-        """One safe move, for when no route is clear."""
-        for heading in (self.heading,) + ACROSS[self.heading]:
-            if step(self.head, heading) not in self.snake:
-                self.turn(heading)
-                self.run(1)
-                return
-        raise Failure("the snake is boxed in by its own body")
-
-    def play_until_end_screen(self, seconds):
-        """Eats item after item until an end screen comes up; returns how many."""
-        deadline, eaten = time.time() + seconds, 0
-        while not self.game.end_screen():
-            if time.time() > deadline:
-                raise Failure("no end screen after %d seconds and %d food items" % (seconds, eaten))
-            routes = self.routes() if self.food is not None else []
-            if not routes:
-                self.wander()
-                continue
-            food = self.food
-            eaten += self.follow(routes[0]) and self.head == food
-        return eaten
-
-
-def choose_campaign(game):
-    """Options > Mode > Campaign, by the keys the menus answer to; a click on
-    the board then takes the menu bar out of its keyboard mode."""
-    game.click_menu_item(0)
-    time.sleep(0.3)
-    game.xdotool("key", "--delay", "80", "Down", "Down", "Down", "Right", "Down", "Return")
-    game.click_client(250, 250)
-
-
-def check_level_passed(game, assets):
-    game.toggle_pause()
-    choose_campaign(game)
-    pilot = Autopilot(game, tick=0.15)
-    pilot.run(1)
-    started = time.time()
-    eaten = pilot.play_until_end_screen(400)
-    print("note: %d food items eaten in %.0f seconds" % (eaten, time.time() - started))
-    screen = wait_for(game.end_screen, 3)
-    expect(screen is not None and eaten >= 24, "the 25th food item brings up the end screen")
-    expect(game.main_window not in game.windows(), "the main window hides behind it")
-    proceed = read_picture(os.path.join(assets, "level_proceed.png")).region(100, 50, 150, 100)
-    shown = game.screenshot().region(screen[0] + 1 + 100, screen[1] + 1 + 50, 150, 100)
-    expect(same_picture(shown, proceed), "the end screen shows the level-passed picture")
-    game.click(screen[0] + 176, screen[1] + 100)
-    expect(wait_for(lambda: game.end_screen() is None, 3), "a click dismisses the end screen")
-    expect(wait_for(lambda: game.main_window in game.windows(), 3), "the main window shows again")
-    wall = read_picture(os.path.join(assets, "obstacle2.png")).region(0, 0, CELL, CELL)
-    shot = game.screenshot()
-    border = [cell for cell in range(BOARD_SIDE * BOARD_SIDE)
-              if cell % BOARD_SIDE in (0, BOARD_SIDE - 1) or cell // BOARD_SIDE in (0, BOARD_SIDE - 1)]
-    walled = [cell for cell in border
-              if same_picture(shot.region(game.client[0] + CELL * (1 + cell % BOARD_SIDE),
-                                          game.client[1] + CELL * (1 + cell // BOARD_SIDE), CELL, CELL), wall)]
-    expect(len(walled) == len(border), "level 2's walls stand all around the board (%d of %d cells)"
-           % (len(walled), len(border)))
-
-
 def main(argv):
-    if len(argv) not in (3, 4) or argv[3:] not in ([], ["level"]):
+    if len(argv) != 3:
         print(__doc__)
         return 2
-    scenario = argv[3] if len(argv) == 4 else "basics"
     missing = [tool for tool in ("Xvfb", "xdotool", "import", "convert") if shutil.which(tool) is None]
     if missing:
         print("skipped: missing", ", ".join(missing))
         return SKIP
     binary, assets = argv[1], argv[2]
-    if scenario == "level":
-        with XServer() as server, Game(binary, assets, server.display) as game:
-            check_level_passed(game, assets)
-        return 0
     with XServer() as server, Game(binary, assets, server.display) as game:
         check_speed_indicator(game, 0, [True] + [False] * 6)
         check_snake_runs_along_row_three(game)
