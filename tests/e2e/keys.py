@@ -13,10 +13,9 @@ keyboard; switching to another program pauses the game; Ctrl+Q ends it.
 import os
 import shutil
 import subprocess
-import sys
 import time
 
-from play import (SKIP, SLOW_TICK, CELL, BOARD_SIDE, Failure, Game, XServer, expect, read_picture,
+from play import (SKIP, SLOW_TICK, CELL, BOARD_SIDE, Game, expect_ended, run_script, XServer, expect, read_picture,
                   same_picture, bring_up_game_over, wait_for)
 
 # Player 2's up key under each layout, by the name of what it types, and a
@@ -133,11 +132,7 @@ def check_pause_when_away(game):
 
 def check_exit(game):
     game.keys("ctrl+q")
-    try:
-        code = game.process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        raise Failure("Ctrl+Q did not end the program")
-    expect(code == 0, "Ctrl+Q ends the program (exit code %d)" % code)
+    expect_ended(game, "Ctrl+Q")
 
 
 def set_layout(server, layout):
@@ -169,8 +164,4 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main(sys.argv))
-    except Failure as failure:
-        print("FAILED:", failure)
-        sys.exit(1)
+    run_script(main)

@@ -307,6 +307,25 @@ def expect(condition, message):
     print("ok:", message)
 
 
+def expect_ended(game, how):
+    """The program ends by itself within five seconds, with exit status 0."""
+    try:
+        code = game.process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not end the program" % how)
+    details = "\n" + game.error_output()[-3000:] if code else ""
+    expect(code == 0, "%s ends the program (exit code %d)%s" % (how, code, details))
+
+
+def run_script(main):
+    """Runs a test script's main: a failed check prints what failed and exits 1."""
+    try:
+        sys.exit(main(sys.argv))
+    except Failure as failure:
+        print("FAILED:", failure)
+        sys.exit(1)
+
+
 def row_run(cells, row):
     """The columns of a straight, gap-free run on the row, wrapping at the edge."""
     columns = sorted(column for r, column in cells if r == row)
@@ -409,12 +428,7 @@ def open_options(game):
 def check_exit(game):
     x, y, width, height = open_options(game)
     game.click(x + width // 3, y + height - 14)  # Exit is the last item
-    try:
-        code = game.process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        raise Failure("Exit did not end the program")
-    details = "\n" + game.error_output()[-3000:] if code else ""
-    expect(code == 0, "Exit ends the program (exit code %d)%s" % (code, details))
+    expect_ended(game, "Exit")
 
 
 def main(argv):
@@ -437,8 +451,4 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main(sys.argv))
-    except Failure as failure:
-        print("FAILED:", failure)
-        sys.exit(1)
+    run_script(main)
