@@ -7,8 +7,9 @@ DESKTOP is one of:
   wayland        a private headless weston: the window shows the board and
                  the snake moves
   openbox        a private X server under the openbox window manager: what
-                 the manager is asked for, which window stays on top, and
-                 what each close box does
+                 the manager is asked for, which window stays on top, what
+                 each close box does, and campaign level 1 played through
+                 by an autopilot to the level-passed screen and level 2
   small-screens  640 x 480, and 1280 x 1024 at scale 2: the title bar and
                  the menu bar are on the screen, and the art stays crisp
 
@@ -21,8 +22,9 @@ import subprocess
 import tempfile
 import time
 
+import autopilot
 import play
-from play import CELL, Failure, expect, wait_for
+from play import BOARD_SIDE, CELL, Failure, expect, wait_for
 
 
 def keep(shot_path, name):
@@ -330,11 +332,68 @@ def check_game_over_stays_on_top(game):
     time.sleep(0.5)
     keep_screen(game, "openbox-game-over")
     order = stacking(game)
-    expect(order.index(int(window)) > order.index(int(game.main)) and play.shows_game_over(game, screen),
+    on_top = order.index(int(window)) > order.index(int(game.main))
+    expect(on_top and play.shows(game, screen, game.game_over),
            "the end screen stays above the main window, also when the main window is clicked and the "
            "window manager asks the end screen to close")
     game.click(screen[0] + 177, screen[1] + 101)
     expect(wait_for(lambda: game.end_screen() is None, 3), "a click dismisses the end screen")
+
+
+def choose_campaign(game):
+    """Options > Mode > Campaign, by the keys the menus answer to."""
+    game.click_menu_item(0)
+    time.sleep(0.3)
+    game.xdotool("key", "--delay", "80", "Down", "Down", "Down", "Right", "Down", "Return")
+
+
+def walled_border_cells(game, assets):
+    wall = play.read_picture(os.path.join(assets, "obstacle2.png")).region(0, 0, CELL, CELL)
+    shot = game.screenshot()
+    border = [(row, column) for row in range(BOARD_SIDE) for column in range(BOARD_SIDE)
+              if {row, column} & {0, BOARD_SIDE - 1}]
+    return [cell for cell in border
+            if play.same_picture(shot.region(game.client[0] + CELL * (1 + cell[1]),
+                                             game.client[1] + CELL * (1 + cell[0]), CELL, CELL), wall)]
+
+
+def check_level_passed(game, assets):
+    """Campaign level 1 played through at the slowest speed; Down pressed
+    behind the level-passed screen, then Return: level 2 starts walled, and
+    its first move goes down."""
+    play.check_speed_indicator(game, 0, [True] + [False] * 6)
+    choose_campaign(game)
+    game.click_client(250, 250)  # the keyboard back to the board
+    time.sleep(3 * play.SLOW_TICK)  # the new game's first moves repaint the whole board
+    display = autopilot.Display(game.env["DISPLAY"])
+    try:
+        started = time.time()
+        eaten = autopilot.Autopilot(game, display).play_level(25)
+        print("note: %d food items eaten in %.0f seconds" % (eaten, time.time() - started))
+    finally:
+        display.close()
+    screen = wait_for(game.end_screen, 3)
+    expect(screen is not None and eaten == 25, "the 25th food item brings up the end screen")
+    expect(game.main not in game.windows(), "the main window hides")
+    keep_screen(game, "openbox-level-passed")
+    proceed = play.read_picture(os.path.join(assets, "level_proceed.png"))
+    expect(play.shows(game, screen, proceed), "the end screen shows the level-passed picture")
+    window = end_screen_window(game)
+    expect(wait_for(lambda: game.xdotool("getwindowfocus").strip() == window, 3),
+           "the level-passed screen has the keyboard")
+    game.xdotool("key", "Down", "Return")
+    expect(wait_for(lambda: game.end_screen() is None, 3), "Return dismisses the level-passed screen")
+    expect(wait_for(lambda: game.main in game.windows(), 3), "the main window shows again")
+    expect(game.xdotool("getwindowname", game.main).strip() == "Ouroboard \u2014 Level 2",
+           "the title names level 2")
+    keep_screen(game, "openbox-level-2")
+    walled = walled_border_cells(game, assets)
+    expect(len(walled) == 4 * (BOARD_SIDE - 1), "level 2's walls stand all around the board (%d cells)"
+           % len(walled))
+    time.sleep(2 * play.SLOW_TICK)
+    cells = game.snake_cells(game.screenshot())
+    expect((4, 16) in cells and (3, 17) not in cells,
+           "the turn pressed behind the end screen is the first move (%s)" % sorted(cells))
 
 
 def check_main_close_box(game):
@@ -352,6 +411,7 @@ def openbox(binary, assets):
         check_settings(game)
         check_help(game)
         check_game_over_stays_on_top(game)
+        check_level_passed(game, assets)
         check_main_close_box(game)
     return 0
 

@@ -171,7 +171,8 @@ class Game:
         """Where the window's client area is on the screen; xdotool's answer
         is off by the frame under a window manager, xwininfo's is not."""
         values = {}
-        output = subprocess.check_output(["xwininfo", "-id", window], env=self.env, timeout=20).decode()
+        output = subprocess.check_output(["xwininfo", "-id", window], env=self.env, timeout=20,
+                                         stderr=subprocess.DEVNULL).decode()
         for line in output.splitlines():
             key, _, value = line.partition(":")
             values[key.strip()] = value.strip()
@@ -283,12 +284,10 @@ class Game:
         self.xdotool("mousemove", "--sync", str(self.client[0] + 250), str(self.client[1] + 250), "key", name)
 
     def windows(self):
-        """The program's visible windows."""
-        try:
-            return self.xdotool("search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
-                                "--name", "").split()
-        except subprocess.CalledProcessError:
-            return []
+        """The program's visible windows; a search that meets a window going
+        away says so on its error output, which is of no interest here."""
+        search = ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", ""]
+        return subprocess.run(search, env=self.env, capture_output=True, text=True, timeout=20).stdout.split()
 
     def end_screen(self):
         for window in self.windows():
@@ -396,14 +395,15 @@ def bring_up_game_over(game):
             break
     expect(screen is not None,
            "a %dx%d end screen appears after the snake runs into itself" % END_SCREEN_SIZE)
-    expect(shows_game_over(game, screen), "the end screen shows the game-over picture")
+    expect(shows(game, screen, game.game_over), "the end screen shows the game-over picture")
     return screen
 
 
-def shows_game_over(game, screen):
+def shows(game, screen, picture):
+    """True when the end screen at screen shows the picture inside its frame."""
     x, y = screen[0] + 1, screen[1] + 1
     shown = game.screenshot().region(x + 100, y + 50, 150, 100)
-    return same_picture(shown, game.game_over.region(100, 50, 150, 100))
+    return same_picture(shown, picture.region(100, 50, 150, 100))
 
 
 def check_death_brings_up_the_end_screen(game):
