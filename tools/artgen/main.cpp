@@ -73,6 +73,23 @@ int shelf(const std::vector<const art::Picture*>& items, int x0, int y0, int wid
   return y + rowHeight;
 }
 
+// The frame's four bands (top, left, right, bottom, as tiles.cpp writes them)
+// put together as the board shows them, under one label.
+art::Picture assembledFrame(const std::vector<const art::Picture*>& bands) {
+  const QImage &top = bands[0]->image, &left = bands[1]->image, &right = bands[2]->image,
+               &bottom = bands[3]->image;
+  QImage whole(top.width(), top.height() + left.height() + bottom.height(), QImage::Format_ARGB32);
+  whole.fill(Qt::transparent);
+  QPainter painter(&whole);
+  painter.drawImage(0, 0, top);
+  painter.drawImage(0, top.height(), left);
+  painter.drawImage(whole.width() - right.width(), top.height(), right);
+  painter.drawImage(0, top.height() + left.height(), bottom);
+  QStringList names;
+  for (const art::Picture* band : bands) names << band->name;
+  return {names.join(", "), whole, "frame"};
+}
+
 // Every picture at twice its size, nearest neighbour, labelled: the small
 // board pictures on top, the frame with the headings beside it, the cards below.
 QImage contactSheet(const art::Pictures& pictures) {
@@ -80,14 +97,16 @@ QImage contactSheet(const art::Pictures& pictures) {
   const QFontMetrics metrics(label);
   const QStringList topFamilies{"board", "obstacles", "food", "speed"},
       sideFamilies{"headings", "help", "buttons"};
-  std::vector<const art::Picture*> top, frame, side, rest;
+  std::vector<const art::Picture*> top, bands, side, rest;
   for (const auto& p : pictures) {
     auto& group = topFamilies.contains(p.family)    ? top
-                  : p.family == "frame"             ? frame
+                  : p.family == "frame"             ? bands
                   : sideFamilies.contains(p.family) ? side
                                                     : rest;
     group.push_back(&p);
   }
+  const art::Picture wholeFrame = assembledFrame(bands);
+  const std::vector<const art::Picture*> frame{&wholeFrame};
 
   std::stable_sort(side.begin(), side.end(), [&](const art::Picture* a, const art::Picture* b) {
     return sideFamilies.indexOf(a->family) < sideFamilies.indexOf(b->family);
@@ -97,7 +116,7 @@ QImage contactSheet(const art::Pictures& pictures) {
   const int inner = kSheetWidth - 2 * kMargin;
   int y = shelf(top, kMargin, kMargin + 34, inner, metrics, cells) + kGap;
   const int frameBottom = shelf(frame, kMargin, y, inner, metrics, cells);
-  const int sideLeft = frame.empty() ? kMargin : kMargin + frame.front()->image.width() * 2 + kGap * 2;
+  const int sideLeft = kMargin + wholeFrame.image.width() * 2 + kGap * 2;
   y = std::max(frameBottom, shelf(side, sideLeft, y, kSheetWidth - kMargin - sideLeft, metrics, cells)) +
       kGap;
   y = shelf(rest, kMargin, y, inner, metrics, cells);
