@@ -347,6 +347,10 @@ def choose_campaign(game):
     game.xdotool("key", "--delay", "80", "Down", "Down", "Down", "Right", "Down", "Return")
 
 
+def title(game):
+    return game.xdotool("getwindowname", game.main).strip()
+
+
 def walled_border_cells(game, assets):
     wall = play.read_picture(os.path.join(assets, "obstacle2.png")).region(0, 0, CELL, CELL)
     shot = game.screenshot()
@@ -363,6 +367,7 @@ def check_level_passed(game, assets):
     its first move goes down."""
     play.check_speed_indicator(game, 0, [True] + [False] * 6)
     choose_campaign(game)
+    expect(wait_for(lambda: title(game) == "Ouroboard \u2014 Level 1", 3), "Campaign starts at level 1")
     game.click_client(250, 250)  # the keyboard back to the board
     time.sleep(3 * play.SLOW_TICK)  # the new game's first moves repaint the whole board
     display = autopilot.Display(game.env["DISPLAY"])
@@ -384,8 +389,7 @@ def check_level_passed(game, assets):
     game.xdotool("key", "Down", "Return")
     expect(wait_for(lambda: game.end_screen() is None, 3), "Return dismisses the level-passed screen")
     expect(wait_for(lambda: game.main in game.windows(), 3), "the main window shows again")
-    expect(game.xdotool("getwindowname", game.main).strip() == "Ouroboard \u2014 Level 2",
-           "the title names level 2")
+    expect(title(game) == "Ouroboard \u2014 Level 2", "the title names level 2")
     keep_screen(game, "openbox-level-2")
     walled = walled_border_cells(game, assets)
     expect(len(walled) == 4 * (BOARD_SIDE - 1), "level 2's walls stand all around the board (%d cells)"
