@@ -54,6 +54,9 @@ class Game {
   // --- Events of the main window. ---
   void Form_Load();
   void Form_KeyDown(Int16 keyCode);
+  // Steers player 1 or 2 towards a heading code (1..4) by the same quarter-turn
+  // rules as the keys; any other player or heading does nothing.
+  void TurnPlayer(Int16 player, Int16 heading);
   void Timer1_Timer();
   void SpeedPic_Click(Int16 index);
 

@@ -13,8 +13,14 @@ bool QuarterTurn(Int16 from, Int16 to) { return Upright(from) != Upright(to); }
 }  // namespace
 
 void Game::Form_KeyDown(Int16 keyCode) {
-  Steer(One(), KeyHeading(keyCode, Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow));
-  Steer(Two(), KeyHeading(keyCode, Key::A, Key::W, Key::D, Key::S));
+  TurnPlayer(1, KeyHeading(keyCode, Key::LeftArrow, Key::UpArrow, Key::RightArrow, Key::DownArrow));
+  TurnPlayer(2, KeyHeading(keyCode, Key::A, Key::W, Key::D, Key::S));
+}
+
+void Game::TurnPlayer(Int16 player, Int16 heading) {
+  if (heading < Heading::Right || heading > Heading::Down) return;
+  if (player == 1) Steer(One(), heading);
+  if (player == 2) Steer(Two(), heading);
 }
 
 Int16 Game::KeyHeading(Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey, Int16 downKey) {
@@ -31,7 +37,6 @@ Int16 Game::KeyHeading(Int16 keyCode, Int16 leftKey, Int16 upKey, Int16 rightKey
 // Judging against the last move means no key can ever point the head back
 // onto the neck.
 void Game::Steer(Player player, Int16 wanted) {
-  if (wanted == NoTurn) return;
   Int16& heading = player.Dir[player.Len];
   const bool turned = heading != player.Moved;
   if (!turned) {

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QStringList>
 
-#include "keyboard.h"
+#include "input/shortcuts.h"
 #include "picturebook.h"
 #include "pictureview.h"
 #include "style.h"

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <span>
 
-#include "keyboard.h"
+#include "input/shortcuts.h"
 #include "picturebook.h"
 #include "pictureview.h"
 #include "style.h"

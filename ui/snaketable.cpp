@@ -11,7 +11,9 @@
 #include "endscreen.h"
 #include "frame.h"
 #include "hlpfrm.h"
-#include "keyboard.h"
+#include "input/absence.h"
+#include "input/keyboard.h"
+#include "input/shortcuts.h"
 #include "pictureview.h"
 #include "settings.h"
 #include "style.h"
@@ -31,7 +33,10 @@ SnakeTable::SnakeTable()
   // Placed before the window exists, so that the position is the frame's.
   layout()->activate();
   centreOnScreen(this);
-  keyboard_ = new Keyboard(*this);
+  keyboard_ = new Keyboard(intents_, this);
+  keyboard_->steerFrom(this);
+  new Shortcuts(*this);
+  new Absence(intents_, this);
   game_.Form_Load();
   sync();
 }
@@ -94,19 +99,20 @@ void SnakeTable::buildMenu() {
   bar->setFocusPolicy(Qt::NoFocus);
   QMenu* opt = bar->addMenu(QStringLiteral("Options"));
   opt->setObjectName(QStringLiteral("opt"));
-  addCommand(opt, "NG", "New Game", &SnakeTable::NG_Click);
+  menu_.opt = opt;
+  menu_.NG = addCommand(opt, "NG", "New Game", &SnakeTable::NG_Click);
   QMenu* aa = opt->addMenu(QStringLiteral("Players"));
   aa->setObjectName(QStringLiteral("aa"));
-  p1_ = addChoice(aa, "p1", "1 Player", &Game::p1_Click);
-  p2_ = addChoice(aa, "p2", "2 Player", &Game::p2_Click);
+  menu_.p1 = addChoice(aa, "p1", "1 Player", &Game::p1_Click);
+  menu_.p2 = addChoice(aa, "p2", "2 Player", &Game::p2_Click);
   QMenu* mde = opt->addMenu(QStringLiteral("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
-  classic_ = addChoice(mde, "classic", "Classic", &Game::classic_Click);
-  cpn_ = addChoice(mde, "cpn", "Campaign", &Game::cpn_Click);
-  addCommand(opt, "set", "Settings", &SnakeTable::set_Click);
-  addCommand(opt, "ext", "Exit", &SnakeTable::ext_Click);
-  addCommand(nullptr, "hlp", "Help", &SnakeTable::hlp_Click);
-  PR_ = addCommand(nullptr, "PR", "PAUSE", &SnakeTable::PR_Click);
+  menu_.classic = addChoice(mde, "classic", "Classic", &Game::classic_Click);
+  menu_.cpn = addChoice(mde, "cpn", "Campaign", &Game::cpn_Click);
+  menu_.set = addCommand(opt, "set", "Settings", &SnakeTable::set_Click);
+  menu_.ext = addCommand(opt, "ext", "Exit", &SnakeTable::ext_Click);
+  menu_.hlp = addCommand(nullptr, "hlp", "Help", &SnakeTable::hlp_Click);
+  menu_.PR = addCommand(nullptr, "PR", "PAUSE", &SnakeTable::PR_Click);
 }
 
 // A command on a menu, or straight on the menu bar when menu is null.
@@ -189,13 +195,6 @@ void SnakeTable::helpClosed() {
 // without closing first, so none of their closing code runs.
 void SnakeTable::ext_Click() { QCoreApplication::exit(0); }
 
-void SnakeTable::endScreenClicked() {
-  game_.EndScreenClicked();
-  sync();
-  raise();
-  activateWindow();
-}
-
 namespace {
 
 // The game's captions are digits and plain words: compared as Latin-1 they
@@ -237,11 +236,11 @@ void SnakeTable::syncScorePanel(const Widgets& shown) {
 }
 
 void SnakeTable::syncMenu(const Widgets& shown) {
-  p1_->setChecked(shown.p1Checked);
-  p2_->setChecked(shown.p2Checked);
-  classic_->setChecked(shown.classicChecked);
-  cpn_->setChecked(shown.cpnChecked);
-  showCaption(PR_, shown.PRCaption());
+  menu_.p1->setChecked(shown.p1Checked);
+  menu_.p2->setChecked(shown.p2Checked);
+  menu_.classic->setChecked(shown.classicChecked);
+  menu_.cpn->setChecked(shown.cpnChecked);
+  showCaption(menu_.PR, shown.PRCaption());
 }
 
 // Setting the interval restarts a running timer, so only a change is passed on.
@@ -266,7 +265,7 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   }
   if (endScreen_ == nullptr) {
     endScreen_ = new EndScreen(this);
-    connect(endScreen_, &EndScreen::clicked, this, &SnakeTable::endScreenClicked);
+    connect(endScreen_, &EndScreen::clicked, this, [this] { intents_.dismissEndScreen(); });
     keyboard_->steerFrom(endScreen_);
   }
   endScreen_->setPicture(book_.pixmap(view.Background));

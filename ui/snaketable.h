@@ -7,6 +7,7 @@
 #include <array>
 
 #include "game.h"
+#include "input/intents.h"
 #include "picturebook.h"
 #include "platform.h"
 
@@ -32,10 +33,26 @@ class SnakeTable : public QMainWindow {
  public:
   static constexpr QSize ClientSize{707, 541};
 
+  // The menu bar's menus and commands.
+  struct Menu {
+    QMenu* opt = nullptr;
+    QAction* NG = nullptr;
+    QAction* p1 = nullptr;
+    QAction* p2 = nullptr;
+    QAction* classic = nullptr;
+    QAction* cpn = nullptr;
+    QAction* set = nullptr;
+    QAction* ext = nullptr;
+    QAction* hlp = nullptr;
+    QAction* PR = nullptr;
+  };
+
   SnakeTable();
   ~SnakeTable() override;
 
   Game& game() { return game_; }
+  Intents& intents() { return intents_; }
+  const Menu& menu() const { return menu_; }
   const PictureBook& pictures() const { return book_; }
   const QTimer& gameClock() const { return timer_; }
   Board* board() const { return board_; }
@@ -63,14 +80,13 @@ class SnakeTable : public QMainWindow {
   void run(void (Game::*command)());
 
   void NG_Click() { run(&Game::NG_Click); }
-  void PR_Click() { run(&Game::PR_Click); }
+  void PR_Click() { intents_.pauseOrResume(); }
   void set_Click();
   void hlp_Click();
   void ext_Click();
   void SpeedPic_Click(int index);
   void settingsApplied(Picture snake1, Picture snake2, Picture obstacle);
   void helpClosed();
-  void endScreenClicked();
 
   void syncTitle();
   void syncScorePanel(const Widgets& shown);
@@ -91,11 +107,8 @@ class SnakeTable : public QMainWindow {
   PictureView* image4_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
-  QAction* p1_ = nullptr;
-  QAction* p2_ = nullptr;
-  QAction* classic_ = nullptr;
-  QAction* cpn_ = nullptr;
-  QAction* PR_ = nullptr;
+  Menu menu_;
+  Intents intents_{*this};
 
   Keyboard* keyboard_ = nullptr;
   QPointer<Settings> settings_;

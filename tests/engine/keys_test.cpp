@@ -61,6 +61,22 @@ TEST_F(KeysTest, OtherKeysDoNothing) {
   }
 }
 
+// A controller's turn takes the key's path; a player or heading out of range does nothing.
+TEST_F(KeysTest, TurnPlayerMatchesTheKeysAndIgnoresStrays) {
+  for (const KeyCase& key : kKeys) {
+    Moving(Heading::Up);
+    game.TurnPlayer(Int16(key.player), key.turnsTo);
+    const Int16 mine = key.player == 1 ? Heading1() : Heading2();
+    EXPECT_EQ(mine, Horizontal(key.turnsTo) ? key.turnsTo : Heading::Up) << key.key;
+  }
+  for (const auto& [player, heading] : {std::pair<Int16, Int16>{0, 2}, {3, 2}, {-1, 2}, {1, 0}, {2, 5}, {1, -1}}) {
+    Moving(Heading::Up);
+    game.TurnPlayer(player, heading);
+    EXPECT_EQ(Heading1(), Heading::Up) << player << "," << heading;
+    EXPECT_EQ(Heading2(), Heading::Up) << player << "," << heading;
+  }
+}
+
 // Keys named by the heading they ask for, sent as either player's keys.
 struct TurnCase {
   Int16 moving;

@@ -57,7 +57,8 @@ Command BusyPlayer::WhileStopped(const Session& session) {
 Command BusyPlayer::Aside(const Session& session) {
   const int pick = Roll(100);
   if (pick < 40) return {Op::Time, Int16(Roll(60)), Int16(Roll(60))};
-  if (pick < 60) return KeyCommand(Int16(Roll(65536) - 32768));
+  if (pick < 55) return KeyCommand(Int16(Roll(65536) - 32768));
+  if (pick < 60) return TurnCommand(Int16(Roll(4)), Int16(Roll(6)));
   if (pick < 66) return MenuCommand(MenuItem::Pause);
   if (pick < 68) return {Op::OutOfSight};
   if (pick < 73) return MenuCommand(MenuItem::Help);
@@ -135,12 +136,15 @@ Command BusyPlayer::Steer(const Game& game) {
   if (!steered_) {
     steered_ = true;
     std::vector<Snake> snakes = {
-        {game.Body1, game.Len1, {Key::RightArrow, Key::LeftArrow, Key::UpArrow, Key::DownArrow}}};
-    if (game.OnePlayer == False) snakes.push_back({game.Body2, game.Len2, {Key::D, Key::A, Key::W, Key::S}});
+        {1, game.Body1, game.Len1, {Key::RightArrow, Key::LeftArrow, Key::UpArrow, Key::DownArrow}}};
+    if (game.OnePlayer == False) snakes.push_back({2, game.Body2, game.Len2, {Key::D, Key::A, Key::W, Key::S}});
     for (const Snake& snake : snakes) {
       const int moving = Moving(snake.body, snake.len);
       const int wanted = Choose(game, snake, moving);
-      if (wanted != moving) steering_.push_back(KeyCommand(snake.keys[wanted - 1]));
+      if (wanted == moving) continue;
+      // Half the turns come from a game controller.
+      steering_.push_back(Roll(2) ? KeyCommand(snake.keys[wanted - 1])
+                                  : TurnCommand(Int16(snake.player), Int16(wanted)));
     }
   }
   if (!steering_.empty()) {

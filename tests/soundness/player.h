@@ -26,6 +26,7 @@ class BusyPlayer {
 
  private:
   struct Snake {
+    int player;
     const SlotArray& body;
     Int16 len;
     std::array<Int16, 4> keys;  // right, left, up, down

@@ -23,6 +23,8 @@ std::vector<int> ArgumentModuli(Op op) {
       return {SnakePictureCount, SnakePictureCount, ObstaclePictureCount};
     case Op::Time:
       return {60, 60};
+    case Op::Turn:
+      return {4, 6};
     default:
       return {};
   }
@@ -40,6 +42,8 @@ std::optional<int> Take(std::span<const std::uint8_t>& bytes) {
 Command MenuCommand(MenuItem item) { return {Op::Menu, static_cast<Int16>(item)}; }
 
 Command KeyCommand(Int16 keyCode) { return {Op::Key, keyCode}; }
+
+Command TurnCommand(Int16 player, Int16 heading) { return {Op::Turn, player, heading}; }
 
 void Encode(const Command& command, std::vector<std::uint8_t>& bytes) {
   bytes.push_back(static_cast<std::uint8_t>(command.op));
@@ -126,6 +130,9 @@ std::vector<std::string> Session::Apply(const Command& command) {
       return {};
     case Op::OutOfSight:
       game_.OutOfSight();
+      break;
+    case Op::Turn:
+      game_.TurnPlayer(command.a, command.b);
       break;
     default:
       return {};

@@ -33,6 +33,7 @@ enum class Op : std::uint8_t {
   EndScreenClick,  // a click, Return or Escape
   Time,            // a = minute, b = second of the local clock
   OutOfSight,      // the main window minimised, or another program chosen
+  Turn,            // a = player 0..3, b = heading 0..5: a game controller's turn
   Count
 };
 
@@ -59,6 +60,7 @@ struct Command {
 
 Command MenuCommand(MenuItem item);
 Command KeyCommand(Int16 keyCode);
+Command TurnCommand(Int16 player, Int16 heading);
 
 // Commands as bytes: one for the operation, then its arguments. Any bytes
 // read as some sequence of commands, so a fuzzer can mutate them freely.

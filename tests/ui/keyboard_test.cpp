@@ -1,6 +1,6 @@
 // The game played from the keyboard alone: shortcuts, the menu bar, the end
 // screen, closing windows, pausing when nobody watches, and the title.
-#include "keyboard.h"
+#include "input/keyboard.h"
 
 #include <QApplication>
 #include <QMenu>

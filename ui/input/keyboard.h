@@ -1,5 +1,4 @@
-// The keyboard in the game's windows: steering keys, the menu shortcuts, and
-// pausing when the player stops watching.
+// The steering keys, in whichever of the game's windows they are pressed.
 #pragma once
 
 #include <QObject>
@@ -12,22 +11,17 @@ class QWidget;
 
 namespace ouroboard {
 
-class SnakeTable;
+class Intents;
 
 // The virtual key code the game knows for a key press, if it steers a snake.
 // Player 2's keys are found by where they sit, so that they keep the W, A, S
 // and D places whatever the keyboard layout prints on them.
 std::optional<Int16> steeringKeyCode(const QKeyEvent& event);
 
-// Escape closes the window, just as its close box does.
-void closeOnEscape(QWidget* window);
-
-// Routes steering keys from the main window and the end screen to the game,
-// gives the menu commands their shortcuts, keeps a lone Alt from taking the
-// arrows into the menu bar, and pauses a running game that nobody can see.
+// Passes the steering keys of the windows it watches on to the game.
 class Keyboard : public QObject {
  public:
-  explicit Keyboard(SnakeTable& table);
+  Keyboard(Intents& intents, QObject* parent);
 
   // Steering keys pressed while this window is active reach the game.
   void steerFrom(QWidget* window);
@@ -36,12 +30,7 @@ class Keyboard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void addShortcuts();
-  void keepAltOffTheMenuBar();
-  void activationChanged(Qt::ApplicationState state);
-  void outOfSight();
-
-  SnakeTable& table_;
+  Intents& intents_;
 };
 
 }  // namespace ouroboard
