@@ -12,6 +12,21 @@
 
 namespace ouroboard {
 
+namespace {
+
+QStringList padLines() {
+#ifdef OUROBOARD_PADS
+  return {QString(),
+          QStringLiteral("Game controllers: the first pad plugged in steers player 1 and the second player 2. "
+                         "The D-pad or the left stick turns the snake, Start pauses and resumes the game, and "
+                         "A or Start dismisses the picture at the end of a level or a game.")};
+#else
+  return {};
+#endif
+}
+
+}  // namespace
+
 QString helpText() {
   const QStringList lines = {
       QStringLiteral("Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and "
@@ -38,7 +53,7 @@ QString helpText() {
       QStringLiteral("\t"),
       QStringLiteral("\tIf the snakes of two players collides nothing happens."),
   };
-  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  return (lines + padLines()).join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {

@@ -11,6 +11,12 @@
 
 #include "picturebook.h"
 #include "snaketable.h"
+#ifdef OUROBOARD_PADS
+#include <QTimer>
+#include <QWindow>
+
+#include "input/pads.h"
+#endif
 
 namespace {
 
@@ -82,6 +88,30 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
   return std::make_unique<QApplication>(argc, argv);
 }
 
+#ifdef OUROBOARD_PADS
+// The pads start once the main window is on the screen, so that they never
+// hold up the first sight of the game.
+class StartWhenShown : public QObject {
+ public:
+  StartWhenShown(QWindow* window, ouroboard::Pads& pads) : QObject(window), pads_(pads) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, &pads_, [&pads = pads_] { pads.start(); });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  ouroboard::Pads& pads_;
+};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,5 +129,9 @@ int main(int argc, char** argv) {
 
   ouroboard::SnakeTable table;
   table.show();
+#ifdef OUROBOARD_PADS
+  auto* pads = new ouroboard::Pads(table);
+  new StartWhenShown(table.windowHandle(), *pads);
+#endif
   return QApplication::exec();
 }

@@ -144,7 +144,10 @@ void SnakeTable::run(void (Game::*command)()) {
   sync();
 }
 
-void SnakeTable::tick() { run(&Game::Timer1_Timer); }
+void SnakeTable::tick() {
+  emit aboutToTick();
+  run(&Game::Timer1_Timer);
+}
 
 void SnakeTable::SpeedPic_Click(int index) {
   game_.SpeedPic_Click(static_cast<Int16>(index));
@@ -246,8 +249,12 @@ void SnakeTable::syncMenu(const Widgets& shown) {
 // Setting the interval restarts a running timer, so only a change is passed on.
 void SnakeTable::syncClock(const GameClock& clock) {
   if (timer_.interval() != clock.Interval) timer_.setInterval(clock.Interval);
-  if (clock.Enabled && !timer_.isActive()) timer_.start();
-  if (!clock.Enabled && timer_.isActive()) timer_.stop();
+  if (clock.Enabled == timer_.isActive()) return;
+  if (clock.Enabled)
+    timer_.start();
+  else
+    timer_.stop();
+  emit clockChanged(clock.Enabled);
 }
 
 // Before its first showing the window's visibility is main()'s business.

@@ -66,6 +66,11 @@ class SnakeTable : public QMainWindow {
   // Makes every window show the engine's current state.
   void sync();
 
+ signals:
+  // Input that waits to be read is read now, so that it counts for this move.
+  void aboutToTick();
+  void clockChanged(bool running);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

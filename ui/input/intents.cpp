@@ -33,6 +33,8 @@ void Intents::pauseIfRunning() {
   table_.sync();
 }
 
+bool Intents::endScreenUp() const { return table_.game().widgets.EndScreen.Shown; }
+
 bool Intents::plays(int player) const {
   return player == 1 || (player == 2 && table_.game().OnePlayer == False);
 }

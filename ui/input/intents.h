@@ -21,6 +21,7 @@ class Intents {
   // Nobody is watching any more, or a player lost their controller: a
   // running game pauses.
   void pauseIfRunning();
+  bool endScreenUp() const;
   // Whether a player's snake is on the board in the game in force.
   bool plays(int player) const;
 
