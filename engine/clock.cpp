@@ -1,4 +1,6 @@
 // The tick of the game clock, and the speed indicator.
+#include <algorithm>
+
 #include "game.h"
 
 namespace ouroboard {
@@ -29,6 +31,11 @@ void Game::SpeedPic_Click(Int16 index) {
   widgets.Timer1.Interval = SpeedIntervals[index];
   ZeroScores();
   Reset();
+}
+
+Int16 Game::SpeedStep() const {
+  const auto* found = std::find(SpeedIntervals.begin(), SpeedIntervals.end(), widgets.Timer1.Interval);
+  return found == SpeedIntervals.end() ? Int16{0} : static_cast<Int16>(found - SpeedIntervals.begin());
 }
 
 }  // namespace ouroboard

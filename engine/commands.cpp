@@ -46,7 +46,16 @@ void Game::NG_Click() {
   widgets.Timer1.Enabled = true;
 }
 
-void Game::PR_Click() { widgets.Timer1.Enabled = !widgets.Timer1.Enabled; }
+// On an end screen the player asks to play: the screen goes as its click
+// makes it go.
+void Game::PR_Click() {
+  if (widgets.EndScreen.Shown)
+    EndScreenClicked();
+  else if (widgets.Timer1.Enabled)
+    widgets.Timer1.Enabled = false;
+  else
+    StartClock();
+}
 
 // Nobody plays a game they cannot see: a running game pauses just as PAUSE
 // would pause it, and waits for the player to resume it.
@@ -65,24 +74,30 @@ void Game::SettingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
   widgets.IM2P = snake2;
   ZeroScores();
   Reset();
-  ResumeUnlessBetweenLevels();
+  StartClock();
 }
 
 void Game::hlp_Click() { widgets.Timer1.Enabled = false; }
 
-void Game::HelpClosed() { ResumeUnlessBetweenLevels(); }
+void Game::HelpClosed() { StartClock(); }
 
-// While a passed level's end screen hides the board, only the click on that
-// screen goes on to the next level: play must not run on unseen.
-void Game::ResumeUnlessBetweenLevels() {
-  if (widgets.MainWindowVisible) widgets.Timer1.Enabled = true;
+// A lost game or a passed level waits for its end screen to be dismissed:
+// play must not run on unseen behind it. The screens that end a mode leave
+// the next game running behind them.
+bool Game::EndScreenHoldsTheClock() const {
+  return widgets.EndScreen.Shown &&
+         (widgets.EndScreen.Background == Picture::GameOver || widgets.EndScreen.Background == Picture::LevelProceed);
+}
+
+void Game::StartClock() {
+  if (!EndScreenHoldsTheClock()) widgets.Timer1.Enabled = true;
 }
 
 // A click on the end screen closes it and play resumes on the current level.
 void Game::EndScreenClicked() {
   CloseEndScreen();
   SetObstacles();
-  widgets.Timer1.Enabled = true;
+  StartClock();
 }
 
 void Game::CloseEndScreen() {

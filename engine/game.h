@@ -77,6 +77,9 @@ class Game {
   // The main window was minimised or the player went to another program.
   void OutOfSight();
 
+  // The lit speed step, 0..6: the one whose interval the clock has.
+  Int16 SpeedStep() const;
+
   // The main window's title: in campaign mode it names the level.
   std::string Caption() const;
 
@@ -127,7 +130,8 @@ class Game {
   void GameOver();
   void ShowEndScreen(Picture picture);
   void CloseEndScreen();
-  void ResumeUnlessBetweenLevels();
+  bool EndScreenHoldsTheClock() const;
+  void StartClock();
   void ChoosePlayers(Bool16 onePlayer);
   void ChooseMode(Bool16 campaign);
   void ZeroScores();

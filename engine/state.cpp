@@ -15,6 +15,7 @@ std::string ScoreText(float score) {
 void Game::Form_Load() {
   ZeroScores();
   OnePlayer = True;
+  widgets.p1Checked = true;
   widgets.classicChecked = true;
   Reset();
   Level = levels::FirstLevel;

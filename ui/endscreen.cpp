@@ -1,7 +1,7 @@
 #include "endscreen.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "style.h"
@@ -11,16 +11,21 @@ namespace {
 constexpr QMargins Frame{1, 1, 1, 1};
 }
 
-// A tool window keeps it off the task bar; it has no title bar, only a frame.
-EndScreen::EndScreen(QWidget* owner)
-    : PictureView(owner, QStringLiteral("EndScreen"), QRect(QPoint(0, 0), ClientSize.grownBy(Frame)),
-                  Qt::Tool | Qt::FramelessWindowHint) {
+// No title bar, only a frame. Beside the main window it is a tool window of
+// it, off the task bar; alone on the screen it is the game's only window, and
+// the task bar and the window switcher must find it.
+EndScreen::EndScreen(QWidget* owner, const QWidget* over, bool standsAlone)
+    : PictureView(standsAlone ? nullptr : owner, QStringLiteral("EndScreen"),
+                  QRect(QPoint(0, 0), ClientSize.grownBy(Frame)),
+                  (standsAlone ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint),
+      standsAlone_(standsAlone) {
   setAttribute(Qt::WA_DeleteOnClose);
   setContentsMargins(Frame);
   setFixedSize(ClientSize.grownBy(Frame));
+  setWindowTitle(QGuiApplication::applicationDisplayName());
   paintBlack(this);
-  centreOver(this, owner);
-  keepOffTaskBar(this);
+  centreOver(this, over);
+  if (!standsAlone) keepOffTaskBar(this);
 }
 
 void EndScreen::dismiss() {
@@ -33,20 +38,6 @@ void EndScreen::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
-}
-
-// The keys that close a dialog count as a click.
-void EndScreen::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-    case Qt::Key_Escape:
-      emit clicked();
-      break;
-    default:
-      PictureView::keyPressEvent(event);
-  }
 }
 
 void EndScreen::paintEvent(QPaintEvent* event) {

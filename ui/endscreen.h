@@ -6,15 +6,19 @@
 namespace ouroboard {
 
 // One full-window picture on black inside a thin frame. A click anywhere,
-// the frame included, or Return, Enter, Space or Escape dismisses it; what
-// that does to the game is the main window's business.
+// the frame included, dismisses it, as do the keys the keyboard code gives
+// it; what that does to the game is the main window's business.
 class EndScreen : public PictureView {
   Q_OBJECT
 
  public:
   static constexpr QSize ClientSize{352, 200};
 
-  explicit EndScreen(QWidget* owner);
+  // Centred over a widget of the owner's; one that stands alone has no
+  // owner while it is up, and a task-bar entry of its own.
+  EndScreen(QWidget* owner, const QWidget* over, bool standsAlone);
+
+  bool standsAlone() const { return standsAlone_; }
 
   // Closes and destroys the window; nothing else closes it.
   void dismiss();
@@ -22,10 +26,10 @@ class EndScreen : public PictureView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool dismissed_ = false;
+  bool standsAlone_ = false;
 };
 
 }  // namespace ouroboard

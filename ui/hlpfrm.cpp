@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QStringList>
 
+#include "input/keymap.h"
 #include "input/shortcuts.h"
 #include "picturebook.h"
 #include "pictureview.h"
@@ -16,10 +17,11 @@ namespace {
 
 QStringList padLines() {
 #ifdef OUROBOARD_PADS
-  return {QString(),
-          QStringLiteral("Game controllers: the first pad plugged in steers player 1 and the second player 2. "
-                         "The D-pad or the left stick turns the snake, Start pauses and resumes the game, and "
-                         "A or Start dismisses the picture at the end of a level or a game.")};
+  return {
+      QString(),
+      QStringLiteral("Game controllers: the first pad plugged in steers player 1 and the second player 2. "
+                     "The D-pad or the left stick turns the snake, Start pauses and resumes the game, and "
+                     "A or Start dismisses the picture at the end of a level or a game.")};
 #else
   return {};
 #endif
@@ -53,7 +55,8 @@ QString helpText() {
       QStringLiteral("\t"),
       QStringLiteral("\tIf the snakes of two players collides nothing happens."),
   };
-  return (lines + padLines()).join(QLatin1Char('\n')) + QLatin1Char('\n');
+  return (lines + QStringList{QString()} + keyListLines() + padLines()).join(QLatin1Char('\n')) +
+         QLatin1Char('\n');
 }
 
 HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {

@@ -35,7 +35,7 @@ SnakeTable::SnakeTable()
   centreOnScreen(this);
   keyboard_ = new Keyboard(intents_, this);
   keyboard_->steerFrom(this);
-  new Shortcuts(*this);
+  shortcuts_ = new Shortcuts(*this);
   new Absence(intents_, this);
   game_.Form_Load();
   sync();
@@ -160,6 +160,7 @@ void SnakeTable::set_Click() {
   if (settings_ == nullptr || settings_->isHidden()) {
     settings_ = new Settings(book_, game_.widgets, this);
     connect(settings_, &Settings::applied, this, &SnakeTable::settingsApplied);
+    shortcuts_->reachFrom(settings_);
     // Closed any way, it hands the keyboard back, so that P resumes at once.
     connect(settings_, &QObject::destroyed, this, [this] { activateWindow(); });
   }
@@ -180,6 +181,7 @@ void SnakeTable::hlp_Click() {
   if (help_ == nullptr || help_->isHidden()) {
     help_ = new HlpFrm(this);
     connect(help_, &HlpFrm::closed, this, &SnakeTable::helpClosed);
+    shortcuts_->reachFrom(help_);
   }
   help_->show();
   help_->raise();
@@ -264,16 +266,20 @@ void SnakeTable::syncMainWindow(bool visible) {
   if (!visible && isVisible()) hide();
 }
 
+// While the main window is hidden the end screen stands alone; a screen that
+// changes between the two is put up anew.
 void SnakeTable::syncEndScreen(const EndScreenView& view) {
-  if (!view.Shown) {
-    if (endScreen_ != nullptr) endScreen_->dismiss();
+  const bool standsAlone = shown_ && isHidden();
+  if (endScreen_ != nullptr && (!view.Shown || endScreen_->standsAlone() != standsAlone)) {
+    endScreen_->dismiss();
     endScreen_ = nullptr;
-    return;
   }
+  if (!view.Shown) return;
   if (endScreen_ == nullptr) {
-    endScreen_ = new EndScreen(this);
+    endScreen_ = new EndScreen(this, board_, standsAlone);
     connect(endScreen_, &EndScreen::clicked, this, [this] { intents_.dismissEndScreen(); });
     keyboard_->steerFrom(endScreen_);
+    shortcuts_->reachFrom(endScreen_);
   }
   endScreen_->setPicture(book_.pixmap(view.Background));
   if (view.ShowCount == endScreenShows_ && !endScreen_->isHidden()) return;
@@ -281,6 +287,14 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   endScreen_->show();
   endScreen_->raise();
   endScreen_->activateWindow();
+}
+
+// Restored from the task bar, the game hands the keyboard to its end screen.
+void SnakeTable::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || isMinimized()) return;
+  if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized && endScreen_ != nullptr)
+    endScreen_->activateWindow();
 }
 
 void SnakeTable::showEvent(QShowEvent* event) {

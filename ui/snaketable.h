@@ -22,6 +22,7 @@ class ClientArea;
 class EndScreen;
 class HlpFrm;
 class Keyboard;
+class Shortcuts;
 class PictureView;
 class Settings;
 
@@ -73,6 +74,7 @@ class SnakeTable : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -116,6 +118,7 @@ class SnakeTable : public QMainWindow {
   Intents intents_{*this};
 
   Keyboard* keyboard_ = nullptr;
+  Shortcuts* shortcuts_ = nullptr;
   QPointer<Settings> settings_;
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;

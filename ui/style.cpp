@@ -99,9 +99,20 @@ void centreOnScreen(QWidget* window) {
   window->move(centredPosition(window->size(), available.center(), available));
 }
 
-void centreOver(QWidget* window, const QWidget* owner) {
-  const QRect available = owner->screen()->availableGeometry();
-  window->move(centredPosition(window->size(), owner->geometry().center(), available));
+// A window's position is its frame's. The game's decorated windows all have
+// the main window's decorations, so its frame tells how large theirs will be
+// before they have one.
+void centreOver(QWidget* window, const QWidget* over) {
+  const QWidget* main = over->window();
+  const QRect area =
+      over->isWindow() ? over->frameGeometry() : QRect(over->mapToGlobal(QPoint(0, 0)), over->size());
+  const bool decorated = !(window->windowFlags() & Qt::FramelessWindowHint);
+  const QRect outer = main->frameGeometry(), inner = main->geometry();
+  const QMargins frame = decorated ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                              outer.right() - inner.right(), outer.bottom() - inner.bottom())
+                                   : QMargins();
+  const QRect available = main->screen()->availableGeometry();
+  window->move(centredPosition(window->size().grownBy(frame), area.center(), available));
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,

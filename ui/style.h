@@ -56,8 +56,9 @@ QPoint centredPosition(const QSize& size, const QPoint& centre, const QRect& ava
 // Centres the main window on its screen.
 void centreOnScreen(QWidget* window);
 
-// Centres a secondary window over the main window, on the main window's screen.
-void centreOver(QWidget* window, const QWidget* owner);
+// Centres a secondary window's frame over the main window's frame, or over a
+// widget inside it, on the main window's screen.
+void centreOver(QWidget* window, const QWidget* over);
 
 // A label with its text in the given font and colour, on a transparent
 // background; text wider than the label wraps at word boundaries.

@@ -7,7 +7,9 @@ The checks: two quick keys make a U-turn; a turn set while the end screen is
 up is the first move after Return dismisses it; F10 reaches the menus;
 player 2 steers with the keys at the W, A, S and D places under the US,
 French and Russian layouts, and not with the key labelled W on a French
-keyboard; switching to another program pauses the game; Ctrl+Q ends it.
+keyboard; switching to another program pauses the game; P pauses and Ctrl+Q
+ends the game under every layout: on the key labelled Q under French, and
+at the US places under Russian and under Greek beside US.
 """
 
 import os
@@ -18,9 +20,12 @@ import time
 from play import (SKIP, SLOW_TICK, CELL, BOARD_SIDE, Game, expect_ended, run_script, XServer, expect, read_picture,
                   same_picture, bring_up_game_over, wait_for)
 
-# Player 2's up key under each layout, by the name of what it types, and a
-# key of that layout that only looks like player 2's.
-LAYOUTS = [("us", "w", None), ("fr", "z", "w"), ("ru", "Cyrillic_tse", None)]
+# Player 2's up key under each layout, by the name of what it types (None:
+# not tried), a key of that layout that only looks like player 2's, what the
+# keys at the P and Q places type, and a Ctrl key that must not end the game.
+LAYOUTS = [("us", "w", None, "p", "q", None), ("fr", "z", "w", "p", "q", "ctrl+a"),
+           ("ru", "Cyrillic_tse", None, "Cyrillic_ze", "Cyrillic_shorti", None),
+           ("gr,us", None, None, "Greek_pi", "semicolon", None)]
 
 
 class KeyboardGame(Game):
@@ -130,9 +135,19 @@ def check_pause_when_away(game):
     expect(game.paused(), "the game paused when it lost the keyboard: RESUME shows")
 
 
-def check_exit(game):
-    game.keys("ctrl+q")
-    expect_ended(game, "Ctrl+Q")
+def check_pause_key(game, layout, key):
+    was = game.paused()
+    game.keys(key)
+    expect(wait_for(lambda: game.paused() != was, 3), "under %s, %s is P: PAUSE / RESUME" % (layout, key))
+
+
+def check_exit(game, layout, key, not_exit):
+    if not_exit:
+        game.keys(not_exit)
+        time.sleep(0.5)
+        expect(game.process.poll() is None, "under %s, %s does not end the game" % (layout, not_exit))
+    game.keys("ctrl+" + key)
+    expect_ended(game, "under %s, Ctrl with %s" % (layout, key))
 
 
 def set_layout(server, layout):
@@ -150,16 +165,18 @@ def main(argv):
         return SKIP
     binary, assets = argv[1], argv[2]
     with XServer() as server:
-        for layout, up_key, lookalike in LAYOUTS:
+        for layout, up_key, lookalike, p_key, q_key, not_exit in LAYOUTS:
             with KeyboardGame(binary, assets, server.display) as game:
                 set_layout(server, layout)  # switched while the game runs
                 if layout == "us":
                     check_u_turn(game)
                     check_end_screen_keys(game)
-                check_player_two(game, layout, up_key, lookalike)
+                if up_key:
+                    check_player_two(game, layout, up_key, lookalike)
                 if layout == "us":
                     check_pause_when_away(game)
-                check_exit(game)
+                check_pause_key(game, layout, p_key)
+                check_exit(game, layout, q_key, not_exit)
     return 0
 
 

@@ -15,8 +15,8 @@ TEST_F(PaintingTest, StartUpShowsOnlyTheFoodOnTheBackground) {
   EXPECT_EQ(game.Level, 1);
   EXPECT_EQ(game.Campaign, False);
   EXPECT_EQ(game.OnePlayer, True);
-  EXPECT_TRUE(w.classicChecked);
-  EXPECT_FALSE(w.cpnChecked || w.p1Checked || w.p2Checked);
+  EXPECT_TRUE(w.classicChecked && w.p1Checked);
+  EXPECT_FALSE(w.cpnChecked || w.p2Checked);
   EXPECT_EQ(w.Label1, "0");
   EXPECT_FALSE(w.Image4Visible || w.Label2Visible);
 }

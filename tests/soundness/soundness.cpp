@@ -189,6 +189,10 @@ std::vector<std::string> SoundnessFaults(const Game& game, After after) {
   CheckLabel("Label2", game.widgets.Label2, game.Score2, faults);
   if (!game.widgets.MainWindowVisible && !game.widgets.EndScreen.Shown)
     faults.Add("the main window is hidden with no end screen up");
+  const Picture card = game.widgets.EndScreen.Background;
+  if (game.widgets.EndScreen.Shown && (card == Picture::GameOver || card == Picture::LevelProceed) &&
+      game.widgets.Timer1.Enabled)
+    faults.Add("the clock runs behind a game-over or level-passed screen");
   return faults.Take();
 }
 

@@ -26,8 +26,8 @@ TEST_F(TableTest, MenuTreeHasTheItemsInOrder) {
 }
 
 TEST_F(TableTest, StartsAsOnePlayerClassicGameAtStepTwo) {
-  EXPECT_TRUE(action("classic")->isChecked());
-  for (const char* name : {"p1", "p2", "cpn"}) EXPECT_FALSE(action(name)->isChecked()) << name;
+  for (const char* name : {"p1", "classic"}) EXPECT_TRUE(action(name)->isChecked()) << name;
+  for (const char* name : {"p2", "cpn"}) EXPECT_FALSE(action(name)->isChecked()) << name;
   EXPECT_EQ(action("PR")->text(), "PAUSE");
   EXPECT_TRUE(table.gameClock().isActive());
   EXPECT_EQ(table.gameClock().interval(), 150);

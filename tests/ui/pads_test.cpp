@@ -23,7 +23,9 @@ class VirtualPad {
   ~VirtualPad() { pull(); }
 
   int id() const { return SDL_JoystickInstanceID(joystick_); }
-  void hold(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down); }
+  void hold(SDL_GameControllerButton button, bool down) {
+    SDL_JoystickSetVirtualButton(joystick_, button, down);
+  }
   void stick(int x, int y) {
     SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
     SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));

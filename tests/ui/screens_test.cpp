@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "board.h"
 #include "hlpfrm.h"
 #include "settings.h"
 #include "style.h"
@@ -38,22 +39,28 @@ class TwoScreens : public TableTest {
     ASSERT_EQ(table.screen(), right);
   }
   // Within the few pixels by which a window's frame may differ from the main window's.
-  void expectCentredOverTheMainWindow(QWidget* window) {
+  void expectCentredOver(QWidget* window, const QRect& area) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->screen(), right) << window->objectName().toStdString();
-    const QPoint offset = window->geometry().center() - table.geometry().center();
+    const QPoint offset = window->geometry().center() - area.center();
     EXPECT_LE(offset.manhattanLength(), 6) << window->objectName().toStdString();
   }
+  void expectCentredOverTheMainWindow(QWidget* window) { expectCentredOver(window, table.geometry()); }
   QScreen* right = nullptr;
 };
 
+// The end screen leaves the score panel in sight: it is centred over the board.
 TEST_F(TwoScreens, SettingsHelpAndTheEndScreenOpenOverTheMainWindow) {
   choose("set");
   expectCentredOverTheMainWindow(table.settingsWindow());
   choose("hlp");
   expectCentredOverTheMainWindow(table.helpWindow());
   crashPlayerOne();
-  expectCentredOverTheMainWindow(table.endScreen());
+  const QWidget* board = table.board();
+  expectCentredOver(table.endScreen(), QRect(board->mapToGlobal(QPoint(0, 0)), board->size()));
+  EXPECT_FALSE(table.endScreen()->geometry().intersects(
+      QRect(onClient("Label1")->mapToGlobal(QPoint(0, 0)), onClient("Label1")->size())))
+      << "the score stays readable";
 }
 
 }  // namespace

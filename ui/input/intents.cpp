@@ -19,6 +19,13 @@ void Intents::pauseOrResume() {
   table_.sync();
 }
 
+void Intents::changeSpeed(int by) {
+  const int step = table_.game().SpeedStep() + by;
+  if (step < 0 || step >= SpeedStepCount) return;
+  table_.game().SpeedPic_Click(static_cast<Int16>(step));
+  table_.sync();
+}
+
 // The main window comes back to the front with the keyboard.
 void Intents::dismissEndScreen() {
   if (!table_.game().widgets.EndScreen.Shown) return;

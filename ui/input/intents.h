@@ -17,6 +17,8 @@ class Intents {
   // Player 1 or 2 asks to head right, left, up or down (the heading codes).
   void turn(int player, Int16 heading);
   void pauseOrResume();
+  // The next (+1) or previous (-1) speed step, as a click on that bar.
+  void changeSpeed(int by);
   void dismissEndScreen();
   // Nobody is watching any more, or a player lost their controller: a
   // running game pauses.

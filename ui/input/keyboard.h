@@ -18,7 +18,8 @@ class Intents;
 // and D places whatever the keyboard layout prints on them.
 std::optional<Int16> steeringKeyCode(const QKeyEvent& event);
 
-// Passes the steering keys of the windows it watches on to the game.
+// Passes the steering keys of the windows it watches on to the game, and the
+// keys that dismiss an end screen while one is up.
 class Keyboard : public QObject {
  public:
   Keyboard(Intents& intents, QObject* parent);

@@ -206,8 +206,8 @@ void Pads::stickMoved(int instanceId) {
   const int reach = std::max(std::abs(x), std::abs(y));
   if (reach < RestReach) pad->stickHeading = Game::NoTurn;
   if (reach < TurnReach) return;
-  const Int16 heading =
-      std::abs(x) >= std::abs(y) ? (x > 0 ? Heading::Right : Heading::Left) : (y > 0 ? Heading::Down : Heading::Up);
+  const Int16 heading = std::abs(x) >= std::abs(y) ? (x > 0 ? Heading::Right : Heading::Left)
+                                                   : (y > 0 ? Heading::Down : Heading::Up);
   if (heading == pad->stickHeading) return;
   pad->stickHeading = heading;
   intents_.turn(pad->player, heading);

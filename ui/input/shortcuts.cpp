@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
 
+#include "keymap.h"
 #include "snaketable.h"
 
 namespace ouroboard {
@@ -24,6 +26,8 @@ class NoAltNavigation : public QProxyStyle {
   }
 };
 
+bool typesLatinLetter(const QKeyEvent& event) { return event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z; }
+
 }  // namespace
 
 void closeOnEscape(QWidget* window) {
@@ -34,16 +38,29 @@ void closeOnEscape(QWidget* window) {
 Shortcuts::Shortcuts(SnakeTable& table) : QObject(&table), table_(table) {
   addShortcuts();
   keepAltOffTheMenuBar();
+  qApp->installEventFilter(this);
 }
 
-// The desktop's usual keys; none of them steers.
+// The menu commands answer from every window of the game; the speed keys,
+// like the speed bars, on the main window. The end screen's keys are the
+// keyboard code's.
 void Shortcuts::addShortcuts() {
   const SnakeTable::Menu& menu = table_.menu();
-  menu.PR->setShortcuts({Qt::Key_P, Qt::Key_Pause});
-  menu.NG->setShortcut(Qt::Key_F2);
-  menu.hlp->setShortcut(Qt::Key_F1);
-  menu.ext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  const std::pair<Command, QAction*> commands[] = {{Command::PauseResume, menu.PR},
+                                                   {Command::NewGame, menu.NG},
+                                                   {Command::Help, menu.hlp},
+                                                   {Command::Exit, menu.ext}};
+  for (const auto& [command, action] : commands) {
+    action->setShortcuts(keysOf(command).keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    everywhere_ << action;
+  }
+  for (const Command command : {Command::Faster, Command::Slower})
+    for (const QKeySequence& key : keysOf(command).keys)
+      connect(new QShortcut(key, &table_), &QShortcut::activated, this, [this, command] { run(command); });
 }
+
+void Shortcuts::reachFrom(QWidget* window) const { window->addActions(everywhere_); }
 
 // F10 still opens Options, so that every command stays within reach of the keys.
 void Shortcuts::keepAltOffTheMenuBar() {
@@ -51,9 +68,46 @@ void Shortcuts::keepAltOffTheMenuBar() {
   auto* style = new NoAltNavigation(QApplication::style()->name());
   style->setParent(&table_);
   bar->setStyle(style);
-  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &table_);
-  QMenu* options = table_.menu().opt;
-  connect(f10, &QShortcut::activated, bar, [bar, options] { bar->setActiveAction(options->menuAction()); });
+  auto* f10 = new QShortcut(keysOf(Command::Options).keys.front(), &table_);
+  connect(f10, &QShortcut::activated, this, [this] { run(Command::Options); });
+}
+
+void Shortcuts::run(Command command) {
+  const SnakeTable::Menu& menu = table_.menu();
+  switch (command) {
+    case Command::PauseResume:
+      return menu.PR->trigger();
+    case Command::Exit:
+      return menu.ext->trigger();
+    case Command::Options:
+      return table_.menuBar()->setActiveAction(menu.opt->menuAction());
+    case Command::Faster:
+      return table_.intents().changeSpeed(+1);
+    case Command::Slower:
+      return table_.intents().changeSpeed(-1);
+    default:
+      return;
+  }
+}
+
+// A key press no shortcut took: on a layout that types no Latin letter there,
+// the letter shortcuts sit where a US keyboard has their letters.
+bool Shortcuts::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  return byPlace(*static_cast<QKeyEvent*>(event));
+}
+
+bool Shortcuts::byPlace(const QKeyEvent& event) {
+  if (typesLatinLetter(event) || event.nativeScanCode() == 0 || QApplication::activePopupWidget() != nullptr)
+    return false;
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  for (const CommandKeys& entry : commandKeys()) {
+    if (entry.place != event.nativeScanCode()) continue;
+    if (entry.keys.front()[0].keyboardModifiers() != modifiers) continue;
+    run(entry.command);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace ouroboard
