@@ -99,6 +99,9 @@ class Game {
   static constexpr Cell PlayerTwoStart = 165;
   static constexpr Int16 StartLen = 5;
   static constexpr Int16 NoTurn = 0;
+  // Food items that end a classic game, and that pass a campaign level.
+  static constexpr Int16 ClassicTarget = 100;
+  static constexpr Int16 LevelTarget = 25;
 
  private:
   // One player's fields, so that the rules for both players are written once.

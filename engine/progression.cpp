@@ -3,8 +3,6 @@
 
 namespace ouroboard {
 
-inline constexpr Int16 ClassicTarget = 100;
-inline constexpr Int16 LevelTarget = 25;
 
 void Game::TestProgress() {
   if (Campaign != True) {

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QStringList>
 
+#include "game.h"
 #include "input/keymap.h"
 #include "input/shortcuts.h"
 #include "picturebook.h"
@@ -19,7 +20,7 @@ QStringList padLines() {
 #ifdef OUROBOARD_PADS
   return {
       QString(),
-      QStringLiteral("Game controllers: the first pad plugged in steers player 1 and the second player 2. "
+      HlpFrm::tr("Game controllers: the first pad plugged in steers player 1 and the second player 2. "
                      "The D-pad or the left stick turns the snake, Start pauses and resumes the game, and "
                      "A or Start dismisses the picture at the end of a level or a game.")};
 #else
@@ -31,29 +32,30 @@ QStringList padLines() {
 
 QString helpText() {
   const QStringList lines = {
-      QStringLiteral("Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and "
+      HlpFrm::tr("Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and "
                      "anyone may distribute it freely. If you make changes to it, please make them known."),
       QString(),
-      QStringLiteral("The game has two modes : classical and campaign modes. "),
+      HlpFrm::tr("The game has two modes : classical and campaign modes. "),
       QString(),
-      QStringLiteral(
+      HlpFrm::tr(
           "In classical mode, you can go on playing the game. It can be played in different speeds "
           "by using the speed indicator. Higher the speed, higher will be the score. "),
       QString(),
-      QStringLiteral("In Campaign mode you can advance through various levels. The game goes on becoming "
+      HlpFrm::tr("In Campaign mode you can advance through various levels. The game goes on becoming "
                      "difficult as the game advances. It too, can also be played in various speeds and "
                      "scoring increases accordingly."),
       QString(),
-      QStringLiteral("The game supports two player game. Two player mode also contains both classical and "
+      HlpFrm::tr("The game supports two player game. Two player mode also contains both classical and "
                      "campaign modes. But care should be taken that if one player is out, the game is over "
                      "for both the players."),
       QString(),
-      QStringLiteral(
-          "You can go on playing the classic mode until the player (in case of 2 players, either of "
-          "the players) collects 100 food. In the Campaign mode, you can progress through the "
-          "levels by taking 25 food."),
+      HlpFrm::tr("You can go on playing the classic mode until the player (in case of 2 players, either of "
+                 "the players) collects %1 food. In the Campaign mode, you can progress through the "
+                 "levels by taking %2 food.")
+          .arg(Game::ClassicTarget)
+          .arg(Game::LevelTarget),
       QStringLiteral("\t"),
-      QStringLiteral("\tIf the snakes of two players collides nothing happens."),
+      HlpFrm::tr("\tIf the snakes of two players collides nothing happens."),
   };
   return (lines + QStringList{QString()} + keyListLines() + padLines()).join(QLatin1Char('\n')) +
          QLatin1Char('\n');
@@ -61,7 +63,7 @@ QString helpText() {
 
 HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
   setObjectName(QStringLiteral("HlpFrm"));
-  setWindowTitle(QStringLiteral("Help"));
+  setWindowTitle(tr("Help"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   paintBlack(this);
@@ -74,8 +76,8 @@ HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
 
 void HlpFrm::buildHeadings() {
   const QFont font = windowFont(FontPx::Pt18, Weight::Bold, Underline::Yes);
-  makeLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("HELP"), {8, 88, 67, 29}, font, Qt::red);
-  makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
+  makeLabel(this, QStringLiteral("Label1(1)"), tr("HELP"), {8, 88, 67, 29}, font, Qt::red);
+  makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
 }
 
 // Read-only but scrollable and selectable; it has the focus when the window opens.

@@ -11,6 +11,7 @@
 
 #include "picturebook.h"
 #include "snaketable.h"
+#include "translations.h"
 #ifdef OUROBOARD_PADS
 #include <QTimer>
 #include <QWindow>
@@ -73,7 +74,9 @@ class DisplayOpening {
       reasons << reason;
     }
     if (reasons.isEmpty()) reasons << fatal.section(QLatin1Char('\n'), 0, 0);
-    std::fprintf(stderr, "ouroboard: no display could be opened: %s\n", qPrintable(reasons.join("; ")));
+    const QString says = ouroboard::translatedEarly(
+        "Startup", QT_TRANSLATE_NOOP("Startup", "ouroboard: no display could be opened: %1"));
+    std::fprintf(stderr, "%s\n", qPrintable(says.arg(reasons.join(QStringLiteral("; ")))));
     std::fflush(stderr);
     // Nothing may run on the way out: QApplication is half built.
     std::_Exit(1);
@@ -116,10 +119,13 @@ class StartWhenShown : public QObject {
 
 int main(int argc, char** argv) {
   if (!displayNamed(argc, argv)) {
-    std::fputs("ouroboard: no display found; run it from a graphical desktop session\n", stderr);
+    const QString says = ouroboard::translatedEarly(
+        "Startup", QT_TRANSLATE_NOOP("Startup", "ouroboard: no display found; run it from a graphical desktop session"));
+    std::fprintf(stderr, "%s\n", qPrintable(says));
     return 1;
   }
   const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+  ouroboard::installTranslations(*app);
   QApplication::setApplicationName(QStringLiteral("Ouroboard"));
   QApplication::setDesktopFileName(QStringLiteral(OUROBOARD_APP_ID));
   QApplication::setWindowIcon(ouroboard::PictureBook::decoration(QStringLiteral("icon.png")));

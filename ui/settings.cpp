@@ -37,7 +37,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
       SBF2_(new PictureView(this, QStringLiteral("SBF2"), square(PreviewLeft, PlayerTwoTop))),
       SOF_(new PictureView(this, QStringLiteral("SOF"), square(PreviewLeft, ObstacleTop))) {
   setObjectName(QStringLiteral("Settings"));
-  setWindowTitle(QStringLiteral("SETTINGS"));
+  setWindowTitle(tr("SETTINGS"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   paintBlack(this);
@@ -54,11 +54,11 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
 
 void Settings::buildCaptions() {
   const QFont font = windowFont(FontPx::Pt13_5, Weight::Bold);
-  makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("Select The Snake For Player One"),
+  makeLabel(this, QStringLiteral("Label1(0)"), tr("Select The Snake For Player One"),
             {16, 16, 241, 57}, font, Qt::white);
-  makeLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("Select The Snake For Player Two"),
+  makeLabel(this, QStringLiteral("Label1(2)"), tr("Select The Snake For Player Two"),
             {16, 72, 241, 57}, font, Qt::white);
-  makeLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("Select The Obstacle Image By Clicking On It"),
+  makeLabel(this, QStringLiteral("Label1(1)"), tr("Select The Obstacle Image By Clicking On It"),
             {16, 128, 241, 57}, font, Qt::white);
 }
 
@@ -80,7 +80,7 @@ void Settings::buildOkButton() {
   Command1_->setGeometry(488, 176, 41, 41);
   Command1_->setIcon(book_.okIcon());
   Command1_->setIconSize({32, 32});
-  Command1_->setToolTip(QStringLiteral("OK"));
+  Command1_->setToolTip(tr("OK"));
   Command1_->setPalette(blackButtonPalette());
   Command1_->setFocus();
   connect(Command1_, &QPushButton::clicked, this, &Settings::Command1_Click);

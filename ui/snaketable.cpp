@@ -89,7 +89,7 @@ void SnakeTable::buildScorePanel(QWidget* client) {
   label1_ = makeLabel(client, QStringLiteral("Label1"), zeros, {520, 344, 153, 37}, scoreFont, Qt::red);
   label2_ = makeLabel(client, QStringLiteral("Label2"), zeros, {520, 464, 153, 37}, scoreFont, Qt::blue);
 
-  QLabel* credit = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Distributed by Ouroboard"),
+  QLabel* credit = makeLabel(client, QStringLiteral("Label3"), tr("Distributed by Ouroboard"),
                              {64, 512, 241, 25}, windowFont(FontPx::Pt13_5), Qt::red);
   paintBlack(credit);
 }
@@ -97,28 +97,28 @@ void SnakeTable::buildScorePanel(QWidget* client) {
 void SnakeTable::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setFocusPolicy(Qt::NoFocus);
-  QMenu* opt = bar->addMenu(QStringLiteral("Options"));
+  QMenu* opt = bar->addMenu(tr("Options"));
   opt->setObjectName(QStringLiteral("opt"));
   menu_.opt = opt;
-  menu_.NG = addCommand(opt, "NG", "New Game", &SnakeTable::NG_Click);
-  QMenu* aa = opt->addMenu(QStringLiteral("Players"));
+  menu_.NG = addCommand(opt, "NG", tr("New Game"), &SnakeTable::NG_Click);
+  QMenu* aa = opt->addMenu(tr("Players"));
   aa->setObjectName(QStringLiteral("aa"));
-  menu_.p1 = addChoice(aa, "p1", "1 Player", &Game::p1_Click);
-  menu_.p2 = addChoice(aa, "p2", "2 Player", &Game::p2_Click);
-  QMenu* mde = opt->addMenu(QStringLiteral("Mode"));
+  menu_.p1 = addChoice(aa, "p1", tr("1 Player"), &Game::p1_Click);
+  menu_.p2 = addChoice(aa, "p2", tr("2 Player"), &Game::p2_Click);
+  QMenu* mde = opt->addMenu(tr("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
-  menu_.classic = addChoice(mde, "classic", "Classic", &Game::classic_Click);
-  menu_.cpn = addChoice(mde, "cpn", "Campaign", &Game::cpn_Click);
-  menu_.set = addCommand(opt, "set", "Settings", &SnakeTable::set_Click);
-  menu_.ext = addCommand(opt, "ext", "Exit", &SnakeTable::ext_Click);
-  menu_.hlp = addCommand(nullptr, "hlp", "Help", &SnakeTable::hlp_Click);
-  menu_.PR = addCommand(nullptr, "PR", "PAUSE", &SnakeTable::PR_Click);
+  menu_.classic = addChoice(mde, "classic", tr("Classic"), &Game::classic_Click);
+  menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), &Game::cpn_Click);
+  menu_.set = addCommand(opt, "set", tr("Settings"), &SnakeTable::set_Click);
+  menu_.ext = addCommand(opt, "ext", tr("Exit"), &SnakeTable::ext_Click);
+  menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), &SnakeTable::hlp_Click);
+  menu_.PR = addCommand(nullptr, "PR", gameWords(game_.widgets.PRCaption()), &SnakeTable::PR_Click);
 }
 
 // A command on a menu, or straight on the menu bar when menu is null.
-QAction* SnakeTable::addCommand(QMenu* menu, const char* name, const char* caption,
+QAction* SnakeTable::addCommand(QMenu* menu, const char* name, const QString& caption,
                                 void (SnakeTable::*handler)()) {
-  auto* action = new QAction(QLatin1String(caption), this);
+  auto* action = new QAction(caption, this);
   action->setObjectName(QLatin1String(name));
   if (menu != nullptr)
     menu->addAction(action);
@@ -130,8 +130,8 @@ QAction* SnakeTable::addCommand(QMenu* menu, const char* name, const char* capti
 
 // A menu item whose check mark only the game sets: sync() after the command
 // puts back whatever Qt toggled on the click.
-QAction* SnakeTable::addChoice(QMenu* menu, const char* name, const char* caption, void (Game::*command)()) {
-  auto* action = new QAction(QLatin1String(caption), this);
+QAction* SnakeTable::addChoice(QMenu* menu, const char* name, const QString& caption, void (Game::*command)()) {
+  auto* action = new QAction(caption, this);
   action->setObjectName(QLatin1String(name));
   action->setCheckable(true);
   menu->addAction(action);
@@ -202,15 +202,22 @@ void SnakeTable::ext_Click() { QCoreApplication::exit(0); }
 
 namespace {
 
-// The game's captions are digits and plain words: compared as Latin-1 they
-// need no conversion, and most syncs change none of them.
-template <typename Captioned>
-void showCaption(Captioned* widget, const std::string& caption) {
-  const QLatin1StringView text(caption.data(), static_cast<qsizetype>(caption.size()));
-  if (widget->text() != text) widget->setText(text);
+// The scores are digits: compared as Latin-1 they need no conversion, and
+// most syncs change neither.
+void showScore(QLabel* label, const std::string& score) {
+  const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
+  if (label->text() != text) label->setText(text);
 }
 
+// The engine's own words, as the windows show them.
+[[maybe_unused]] constexpr const char* GameWords[] = {QT_TRANSLATE_NOOP("Game", "PAUSE"),
+                                                      QT_TRANSLATE_NOOP("Game", "RESUME")};
+
 }  // namespace
+
+QString SnakeTable::gameWords(const std::string& words) {
+  return QCoreApplication::translate("Game", words.c_str());
+}
 
 void SnakeTable::sync() {
   const Widgets& shown = game_.widgets;
@@ -229,13 +236,13 @@ void SnakeTable::syncTitle() {
   std::string caption = game_.Caption();
   if (caption == title_) return;
   title_ = std::move(caption);
-  setWindowTitle(QString::fromStdString(title_));
+  setWindowTitle(game_.Campaign == True ? tr("Ouroboard — Level %1").arg(game_.Level) : tr("Ouroboard"));
 }
 
 void SnakeTable::syncScorePanel(const Widgets& shown) {
   for (int i = 0; i < SpeedStepCount; ++i) speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
-  showCaption(label1_, shown.Label1);
-  showCaption(label2_, shown.Label2);
+  showScore(label1_, shown.Label1);
+  showScore(label2_, shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
 }
@@ -245,7 +252,8 @@ void SnakeTable::syncMenu(const Widgets& shown) {
   menu_.p2->setChecked(shown.p2Checked);
   menu_.classic->setChecked(shown.classicChecked);
   menu_.cpn->setChecked(shown.cpnChecked);
-  showCaption(menu_.PR, shown.PRCaption());
+  const QString caption = gameWords(shown.PRCaption());
+  if (menu_.PR->text() != caption) menu_.PR->setText(caption);
 }
 
 // Setting the interval restarts a running timer, so only a change is passed on.

@@ -82,8 +82,9 @@ class SnakeTable : public QMainWindow {
   void buildSpeedIndicator(QWidget* client);
   void buildScorePanel(QWidget* client);
   void buildMenu();
-  QAction* addCommand(QMenu* menu, const char* name, const char* caption, void (SnakeTable::*handler)());
-  QAction* addChoice(QMenu* menu, const char* name, const char* caption, void (Game::*command)());
+  QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (SnakeTable::*handler)());
+  QAction* addChoice(QMenu* menu, const char* name, const QString& caption, void (Game::*command)());
+  static QString gameWords(const std::string& words);
   void run(void (Game::*command)());
 
   void NG_Click() { run(&Game::NG_Click); }

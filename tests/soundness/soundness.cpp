@@ -9,8 +9,6 @@
 namespace ouroboard::testing {
 namespace {
 
-constexpr int ClassicTarget = 100;
-constexpr int LevelTarget = 25;
 constexpr int FirstFoodCell = 100;
 constexpr int LastFoodCell = 799;
 
@@ -103,7 +101,7 @@ void CheckSnake(const Game& game, const Snake& snake, Faults& faults) {
 }
 
 void CheckCounters(const Game& game, Faults& faults) {
-  const int target = game.Campaign == True ? LevelTarget : ClassicTarget;
+  const int target = game.Campaign == True ? Game::LevelTarget : Game::ClassicTarget;
   for (const Int16 eaten : {game.Eaten1, game.Eaten2})
     if (eaten < 0 || eaten > target) faults.Add("a food counter at ", eaten, " outside 0..", target);
   if (game.OnePlayer != False && game.Eaten2 != 0) faults.Add("player 2 eats in a one-player game");

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileSystemWatcher>
@@ -26,6 +27,11 @@ constexpr int LookoutLength = 3000;
 // The stick turns past half-way and must come back under a third first.
 constexpr int TurnReach = 16384;
 constexpr int RestReach = 10923;
+
+void complain(const QString& why) {
+  const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
+  std::fprintf(stderr, "%s\n", qPrintable(says.arg(why)));
+}
 
 }  // namespace
 
@@ -87,14 +93,14 @@ Pads::~Pads() {
 bool Pads::start() {
   auto sdl = std::make_unique<Library>();
   if (!sdl->load()) {
-    std::fprintf(stderr, "ouroboard: no game controllers: %s\n", qPrintable(sdl->file.errorString()));
+    complain(sdl->file.errorString());
     return false;
   }
   // Ctrl+C and the desktop's requests to quit stay the game's business.
   sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   sdl->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   if (sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    std::fprintf(stderr, "ouroboard: no game controllers: %s\n", sdl->GetError());
+    complain(QString::fromUtf8(sdl->GetError()));
     return false;
   }
   sdl_ = std::move(sdl);
