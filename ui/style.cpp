@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -115,6 +116,27 @@ void centreOver(QWidget* window, const QWidget* over) {
   window->move(centredPosition(window->size().grownBy(frame), area.center(), available));
 }
 
+QRect wrappedTextRect(const QLabel* label) {
+  return QFontMetrics(label->font())
+      .boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text());
+}
+
+namespace {
+
+constexpr int SmallestPixelSize = 8;
+
+// A longer translation keeps to the label's box: its font gets smaller until
+// the wrapped text fits, so nothing is cut off and nothing else moves.
+void shrinkToFit(QLabel* label) {
+  QFont font = label->font();
+  while (!label->contentsRect().contains(wrappedTextRect(label)) && font.pixelSize() > SmallestPixelSize) {
+    font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+  }
+}
+
+}  // namespace
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour) {
   auto* label = new QLabel(text, parent);
@@ -127,6 +149,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
+  shrinkToFit(label);
   return label;
 }
 

@@ -61,8 +61,12 @@ void centreOnScreen(QWidget* window);
 void centreOver(QWidget* window, const QWidget* over);
 
 // A label with its text in the given font and colour, on a transparent
-// background; text wider than the label wraps at word boundaries.
+// background; text wider than the label wraps at word boundaries, and text
+// that would still not fit is set smaller.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour);
+
+// Where a label's text goes once wrapped at word boundaries.
+QRect wrappedTextRect(const QLabel* label);
 
 }  // namespace ouroboard

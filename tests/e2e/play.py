@@ -60,8 +60,9 @@ def same_picture(actual, expected):
 
 def program_env(**settings):
     """The caller's environment for the program, with no display but the one
-    given in settings, and the leak checker's suppressions."""
-    env = dict(os.environ)
+    given in settings, and the leak checker's suppressions. The captions
+    are read off the screen, so the game speaks English unless told."""
+    env = dict(os.environ, LANGUAGE="C")
     for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
         env.pop(variable, None)
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
