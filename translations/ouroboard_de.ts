@@ -5,201 +5,201 @@
     <name>Game</name>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>WEITER</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>pausieren oder fortsetzen</translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>neues Spiel</translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>open the Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü „Optionen“ öffnen</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>beenden</translation>
     </message>
     <message>
         <source>next speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Geschwindigkeitsstufe schneller</translation>
     </message>
     <message>
         <source>previous speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Geschwindigkeitsstufe langsamer</translation>
     </message>
     <message>
         <source>dismiss the picture at the end of a level or a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild am Ende eines Levels oder Spiels schließen</translation>
     </message>
     <message>
         <source>Player %1 steers with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1 lenkt mit %2</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten:</translation>
     </message>
 </context>
 <context>
     <name>Pads</name>
     <message>
         <source>ouroboard: no game controllers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: keine Gamepads verfügbar: %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>ouroboard: no display could be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: Es konnte keine Anzeige geöffnet werden: %1</translation>
     </message>
     <message>
         <source>ouroboard: no display found; run it from a graphical desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: keine Anzeige gefunden; bitte aus einer grafischen Desktop-Sitzung starten</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamepads: Das zuerst angeschlossene Gamepad steuert Spieler 1, das zweite Spieler 2. Mit dem Steuerkreuz oder dem linken Stick lenkst du die Schlange, Start pausiert das Spiel und setzt es fort, und A oder Start schließt das Bild am Ende eines Levels oder Spiels.</translation>
     </message>
     <message>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard ist von SNAKE inspiriert, dem Klassiker seines Genres. Es ist Freeware und darf von allen frei weitergegeben werden. Wenn du Änderungen daran vornimmst, mach sie bitte bekannt.</translation>
     </message>
     <message>
         <source>The game has two modes : classical and campaign modes. </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel hat zwei Modi: den klassischen Modus und den Kampagnenmodus.</translation>
     </message>
     <message>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score. </source>
-        <translation type="unfinished"></translation>
+        <translation>Im klassischen Modus spielst du ohne Levelwechsel einfach weiter. Mit der Geschwindigkeitsanzeige kannst du in verschiedenen Geschwindigkeiten spielen. Je höher die Geschwindigkeit, desto höher die Punktzahl.</translation>
     </message>
     <message>
         <source>In Campaign mode you can advance through various levels. The game goes on becoming difficult as the game advances. It too, can also be played in various speeds and scoring increases accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Kampagnenmodus spielst du dich durch mehrere Level. Je weiter du kommst, desto schwieriger wird das Spiel. Auch dieser Modus lässt sich in verschiedenen Geschwindigkeiten spielen, und die Punktzahl steigt entsprechend.</translation>
     </message>
     <message>
         <source>The game supports two player game. Two player mode also contains both classical and campaign modes. But care should be taken that if one player is out, the game is over for both the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel lässt sich auch zu zweit spielen. Auch im Zweispielermodus gibt es den klassischen Modus und den Kampagnenmodus. Aber Vorsicht: Scheidet ein Spieler aus, ist das Spiel für beide vorbei.</translation>
     </message>
     <message>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %1 food. In the Campaign mode, you can progress through the levels by taking %2 food.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im klassischen Modus geht das Spiel weiter, bis der Spieler (bei zwei Spielern einer der beiden) %1 Futterstücke gefressen hat. Im Kampagnenmodus erreichst du das nächste Level, sobald du %2 Futterstücke gefressen hast.</translation>
     </message>
     <message>
         <source>	If the snakes of two players collides nothing happens.</source>
-        <translation type="unfinished"></translation>
+        <translation>	Wenn die Schlangen der beiden Spieler zusammenstoßen, passiert nichts.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>HILFE</translation>
     </message>
     <message>
         <source>CONTROLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STEUERUNG</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSTELLUNGEN</translation>
     </message>
     <message>
         <source>Select The Snake For Player One</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange für Spieler 1 auswählen</translation>
     </message>
     <message>
         <source>Select The Snake For Player Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange für Spieler 2 auswählen</translation>
     </message>
     <message>
         <source>Select The Obstacle Image By Clicking On It</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindernisbild per Klick auswählen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
         <source>Distributed by Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrieben von Ouroboard</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>1 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spieler</translation>
     </message>
     <message>
         <source>2 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Spieler</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Ouroboard — Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard — Level %1</translation>
     </message>
     <message>
         <source>Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard</translation>
     </message>
 </context>
 </TS>

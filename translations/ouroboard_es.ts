@@ -5,201 +5,201 @@
     <name>Game</name>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>REANUDAR</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>pausar o reanudar</translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva partida</translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>ayuda</translation>
     </message>
     <message>
         <source>open the Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir el menú Opciones</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>salir</translation>
     </message>
     <message>
         <source>next speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>subir la velocidad un paso</translation>
     </message>
     <message>
         <source>previous speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>bajar la velocidad un paso</translation>
     </message>
     <message>
         <source>dismiss the picture at the end of a level or a game</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar la imagen del final de un nivel o de una partida</translation>
     </message>
     <message>
         <source>Player %1 steers with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El jugador %1 dirige su serpiente con %2</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas:</translation>
     </message>
 </context>
 <context>
     <name>Pads</name>
     <message>
         <source>ouroboard: no game controllers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: no hay mandos disponibles: %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>ouroboard: no display could be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: no se pudo abrir ninguna pantalla: %1</translation>
     </message>
     <message>
         <source>ouroboard: no display found; run it from a graphical desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: no se encontró ninguna pantalla; ejecútalo desde una sesión de escritorio gráfica</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandos: el primer mando conectado controla al jugador 1 y el segundo, al jugador 2. La cruceta o el stick izquierdo dirigen la serpiente, Start pausa y reanuda la partida, y A o Start cierran la imagen del final de un nivel o de una partida.</translation>
     </message>
     <message>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard está inspirado en SNAKE, el clásico de su género. Es freeware y cualquiera puede distribuirlo libremente. Si le haces cambios, por favor, dalos a conocer.</translation>
     </message>
     <message>
         <source>The game has two modes : classical and campaign modes. </source>
-        <translation type="unfinished"></translation>
+        <translation>El juego tiene dos modos: el clásico y el de campaña.</translation>
     </message>
     <message>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score. </source>
-        <translation type="unfinished"></translation>
+        <translation>En el modo clásico juegas de forma continua, sin cambiar de nivel. Con el indicador de velocidad puedes jugar a distintas velocidades. Cuanto mayor sea la velocidad, mayor será la puntuación.</translation>
     </message>
     <message>
         <source>In Campaign mode you can advance through various levels. The game goes on becoming difficult as the game advances. It too, can also be played in various speeds and scoring increases accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el modo campaña avanzas por varios niveles. El juego se vuelve cada vez más difícil a medida que avanzas. También se puede jugar a distintas velocidades, y la puntuación aumenta en consecuencia.</translation>
     </message>
     <message>
         <source>The game supports two player game. Two player mode also contains both classical and campaign modes. But care should be taken that if one player is out, the game is over for both the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego admite partidas de dos jugadores. El modo de dos jugadores también incluye los modos clásico y campaña. Pero cuidado: si uno de los jugadores queda eliminado, la partida termina para ambos.</translation>
     </message>
     <message>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %1 food. In the Campaign mode, you can progress through the levels by taking %2 food.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el modo clásico puedes seguir jugando hasta que el jugador (con dos jugadores, cualquiera de ellos) haya comido %1 piezas de comida. En el modo campaña pasas al siguiente nivel al comer %2 piezas de comida.</translation>
     </message>
     <message>
         <source>	If the snakes of two players collides nothing happens.</source>
-        <translation type="unfinished"></translation>
+        <translation>	Si las serpientes de los dos jugadores chocan entre sí, no pasa nada.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AYUDA</translation>
     </message>
     <message>
         <source>CONTROLS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROLES</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>AJUSTES</translation>
     </message>
     <message>
         <source>Select The Snake For Player One</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la serpiente del jugador 1</translation>
     </message>
     <message>
         <source>Select The Snake For Player Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la serpiente del jugador 2</translation>
     </message>
     <message>
         <source>Select The Obstacle Image By Clicking On It</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una imagen para elegir el obstáculo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
         <source>Distributed by Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuido por Ouroboard</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>1 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jugador</translation>
     </message>
     <message>
         <source>2 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>2 jugadores</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásico</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Campaña</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Ouroboard — Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard — Nivel %1</translation>
     </message>
     <message>
         <source>Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard</translation>
     </message>
 </context>
 </TS>

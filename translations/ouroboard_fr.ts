@@ -5,201 +5,201 @@
     <name>Game</name>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>REPRENDRE</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>pause ou reprise</translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>nouvelle partie</translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>aide</translation>
     </message>
     <message>
         <source>open the Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir le menu Options</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>quitter</translation>
     </message>
     <message>
         <source>next speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse supérieure</translation>
     </message>
     <message>
         <source>previous speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>vitesse inférieure</translation>
     </message>
     <message>
         <source>dismiss the picture at the end of a level or a game</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer l’image de fin de niveau ou de partie</translation>
     </message>
     <message>
         <source>Player %1 steers with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur %1 dirige son serpent avec %2</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>Pads</name>
     <message>
         <source>ouroboard: no game controllers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: aucune manette disponible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>ouroboard: no display could be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: impossible d’ouvrir un affichage&#xa0;: %1</translation>
     </message>
     <message>
         <source>ouroboard: no display found; run it from a graphical desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: aucun affichage trouvé&#xa0;; lancez le jeu depuis une session de bureau graphique</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manettes&#xa0;: la première manette branchée contrôle le joueur 1, la deuxième le joueur 2. La croix directionnelle ou le stick gauche dirige le serpent, Start met le jeu en pause et le relance, et A ou Start ferme l’image de fin de niveau ou de partie.</translation>
     </message>
     <message>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard s’inspire de SNAKE, le classique du genre. C’est un logiciel gratuit que chacun peut distribuer librement. Si vous y apportez des modifications, merci de les faire connaître.</translation>
     </message>
     <message>
         <source>The game has two modes : classical and campaign modes. </source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu propose deux modes&#xa0;: le mode classique et le mode campagne.</translation>
     </message>
     <message>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score. </source>
-        <translation type="unfinished"></translation>
+        <translation>En mode classique, vous jouez en continu, sans changer de niveau. L’indicateur de vitesse permet de jouer à différentes vitesses. Plus la vitesse est élevée, plus le score est important.</translation>
     </message>
     <message>
         <source>In Campaign mode you can advance through various levels. The game goes on becoming difficult as the game advances. It too, can also be played in various speeds and scoring increases accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>En mode campagne, vous progressez à travers plusieurs niveaux. Le jeu devient de plus en plus difficile au fil de la partie. Ce mode se joue lui aussi à différentes vitesses, et le score augmente en conséquence.</translation>
     </message>
     <message>
         <source>The game supports two player game. Two player mode also contains both classical and campaign modes. But care should be taken that if one player is out, the game is over for both the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu se joue aussi à deux. Le mode deux joueurs propose lui aussi le mode classique et le mode campagne. Mais attention&#xa0;: si l’un des joueurs est éliminé, la partie est terminée pour les deux.</translation>
     </message>
     <message>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %1 food. In the Campaign mode, you can progress through the levels by taking %2 food.</source>
-        <translation type="unfinished"></translation>
+        <translation>En mode classique, la partie continue jusqu’à ce que le joueur (à deux, l’un ou l’autre) ait mangé %1 morceaux de nourriture. En mode campagne, vous passez au niveau suivant après avoir mangé %2 morceaux de nourriture.</translation>
     </message>
     <message>
         <source>	If the snakes of two players collides nothing happens.</source>
-        <translation type="unfinished"></translation>
+        <translation>	Si les serpents des deux joueurs se percutent, il ne se passe rien.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AIDE</translation>
     </message>
     <message>
         <source>CONTROLS</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDES</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES</translation>
     </message>
     <message>
         <source>Select The Snake For Player One</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le serpent du joueur 1</translation>
     </message>
     <message>
         <source>Select The Snake For Player Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le serpent du joueur 2</translation>
     </message>
     <message>
         <source>Select The Obstacle Image By Clicking On It</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une image pour choisir l’obstacle</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
         <source>Distributed by Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribué par Ouroboard</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>1 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 joueur</translation>
     </message>
     <message>
         <source>2 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>2 joueurs</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Campagne</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Ouroboard — Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard — Niveau %1</translation>
     </message>
     <message>
         <source>Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard</translation>
     </message>
 </context>
 </TS>

@@ -5,201 +5,201 @@
     <name>Game</name>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>RIPRENDI</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>metti in pausa o riprendi</translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>nuova partita</translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>guida</translation>
     </message>
     <message>
         <source>open the Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>apri il menu Opzioni</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>esci</translation>
     </message>
     <message>
         <source>next speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>velocità successiva</translation>
     </message>
     <message>
         <source>previous speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>velocità precedente</translation>
     </message>
     <message>
         <source>dismiss the picture at the end of a level or a game</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudi l&apos;immagine di fine livello o di fine partita</translation>
     </message>
     <message>
         <source>Player %1 steers with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore %1 guida il serpente con %2</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti:</translation>
     </message>
 </context>
 <context>
     <name>Pads</name>
     <message>
         <source>ouroboard: no game controllers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: nessun controller di gioco: %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>ouroboard: no display could be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: impossibile aprire il display: %1</translation>
     </message>
     <message>
         <source>ouroboard: no display found; run it from a graphical desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: nessun display trovato; avvia il gioco da una sessione desktop grafica</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller: il primo controller collegato comanda il giocatore 1, il secondo il giocatore 2. La croce direzionale o lo stick sinistro fanno girare il serpente, Start mette in pausa e riprende la partita, mentre A o Start chiudono l&apos;immagine di fine livello o di fine partita.</translation>
     </message>
     <message>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard si ispira a SNAKE, il classico del genere. È freeware e chiunque può distribuirlo liberamente. Se lo modifichi, ti chiediamo di rendere note le modifiche.</translation>
     </message>
     <message>
         <source>The game has two modes : classical and campaign modes. </source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco ha due modalità: classica e campagna. </translation>
     </message>
     <message>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score. </source>
-        <translation type="unfinished"></translation>
+        <translation>In modalità classica puoi giocare a oltranza. Puoi scegliere tra diverse velocità con l&apos;indicatore di velocità: più alta è la velocità, più alto è il punteggio. </translation>
     </message>
     <message>
         <source>In Campaign mode you can advance through various levels. The game goes on becoming difficult as the game advances. It too, can also be played in various speeds and scoring increases accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>In modalità campagna avanzi attraverso vari livelli, e il gioco diventa sempre più difficile man mano che procedi. Anche questa modalità si può giocare a diverse velocità, e il punteggio cresce di conseguenza.</translation>
     </message>
     <message>
         <source>The game supports two player game. Two player mode also contains both classical and campaign modes. But care should be taken that if one player is out, the game is over for both the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco prevede anche partite a due giocatori. Anche la modalità a due giocatori comprende sia la modalità classica sia la campagna. Attenzione però: se uno dei giocatori viene eliminato, la partita finisce per entrambi.</translation>
     </message>
     <message>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %1 food. In the Campaign mode, you can progress through the levels by taking %2 food.</source>
-        <translation type="unfinished"></translation>
+        <translation>In modalità classica puoi giocare finché il giocatore (con 2 giocatori, uno dei due) non raccoglie %1 pezzi di cibo. In modalità campagna passi al livello successivo raccogliendo %2 pezzi di cibo.</translation>
     </message>
     <message>
         <source>	If the snakes of two players collides nothing happens.</source>
-        <translation type="unfinished"></translation>
+        <translation>	Se i serpenti dei due giocatori si scontrano, non succede nulla.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>GUIDA</translation>
     </message>
     <message>
         <source>CONTROLS</source>
-        <translation type="unfinished"></translation>
+        <translation>COMANDI</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPOSTAZIONI</translation>
     </message>
     <message>
         <source>Select The Snake For Player One</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il serpente del giocatore 1</translation>
     </message>
     <message>
         <source>Select The Snake For Player Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il serpente del giocatore 2</translation>
     </message>
     <message>
         <source>Select The Obstacle Image By Clicking On It</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli l&apos;ostacolo facendo clic sulla sua immagine</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
         <source>Distributed by Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuito da Ouroboard</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>1 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 giocatore</translation>
     </message>
     <message>
         <source>2 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>2 giocatori</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classica</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Campagna</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Ouroboard — Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard — Livello %1</translation>
     </message>
     <message>
         <source>Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard</translation>
     </message>
 </context>
 </TS>

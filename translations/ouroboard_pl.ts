@@ -5,201 +5,201 @@
     <name>Game</name>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUZA</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>WZNÓW</translation>
     </message>
 </context>
 <context>
     <name>Keys</name>
     <message>
         <source>pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>wstrzymanie lub wznowienie gry</translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>nowa gra</translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>pomoc</translation>
     </message>
     <message>
         <source>open the Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>otwarcie menu Opcje</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyjście z gry</translation>
     </message>
     <message>
         <source>next speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>następny stopień prędkości</translation>
     </message>
     <message>
         <source>previous speed step</source>
-        <translation type="unfinished"></translation>
+        <translation>poprzedni stopień prędkości</translation>
     </message>
     <message>
         <source>dismiss the picture at the end of a level or a game</source>
-        <translation type="unfinished"></translation>
+        <translation>zamknięcie obrazka na końcu poziomu lub gry</translation>
     </message>
     <message>
         <source>Player %1 steers with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz %1 steruje klawiszami %2</translation>
     </message>
     <message>
         <source>Keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze:</translation>
     </message>
 </context>
 <context>
     <name>Pads</name>
     <message>
         <source>ouroboard: no game controllers: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: brak kontrolerów gier: %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>ouroboard: no display could be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: nie można otworzyć ekranu: %1</translation>
     </message>
     <message>
         <source>ouroboard: no display found; run it from a graphical desktop session</source>
-        <translation type="unfinished"></translation>
+        <translation>ouroboard: nie znaleziono ekranu; uruchom grę w graficznej sesji pulpitu</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolery: pierwszy podłączony pad steruje graczem 1, a drugi graczem 2. Krzyżak lub lewa gałka skręcają węża, Start wstrzymuje i wznawia grę, a A lub Start zamyka obrazek na końcu poziomu lub gry.</translation>
     </message>
     <message>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard jest inspirowany grą SNAKE, klasykiem gatunku. Jest darmowy (freeware) i każdy może go swobodnie rozpowszechniać. Jeśli wprowadzisz w nim zmiany, prosimy o ich upublicznienie.</translation>
     </message>
     <message>
         <source>The game has two modes : classical and campaign modes. </source>
-        <translation type="unfinished"></translation>
+        <translation>Gra ma dwa tryby: klasyczny i kampanię. </translation>
     </message>
     <message>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score. </source>
-        <translation type="unfinished"></translation>
+        <translation>W trybie klasycznym możesz grać bez końca. Prędkość gry ustawia się wskaźnikiem prędkości: im wyższa prędkość, tym więcej punktów. </translation>
     </message>
     <message>
         <source>In Campaign mode you can advance through various levels. The game goes on becoming difficult as the game advances. It too, can also be played in various speeds and scoring increases accordingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>W trybie kampanii przechodzisz kolejne poziomy, a gra z każdym z nich staje się coraz trudniejsza. W tym trybie również można grać z różnymi prędkościami, a punktacja rośnie odpowiednio.</translation>
     </message>
     <message>
         <source>The game supports two player game. Two player mode also contains both classical and campaign modes. But care should be taken that if one player is out, the game is over for both the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>W grę mogą grać również dwie osoby. W trybie dla dwóch graczy także dostępne są tryb klasyczny i kampania. Uwaga: jeśli jeden z graczy odpadnie, gra kończy się dla obu.</translation>
     </message>
     <message>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %1 food. In the Campaign mode, you can progress through the levels by taking %2 food.</source>
-        <translation type="unfinished"></translation>
+        <translation>W trybie klasycznym możesz grać, dopóki gracz (przy dwóch graczach – którykolwiek z nich) nie zbierze %1 porcji jedzenia. W trybie kampanii przechodzisz na kolejny poziom, zbierając %2 porcji jedzenia.</translation>
     </message>
     <message>
         <source>	If the snakes of two players collides nothing happens.</source>
-        <translation type="unfinished"></translation>
+        <translation>	Jeśli węże obu graczy się zderzą, nic się nie dzieje.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>POMOC</translation>
     </message>
     <message>
         <source>CONTROLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STEROWANIE</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>USTAWIENIA</translation>
     </message>
     <message>
         <source>Select The Snake For Player One</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz węża dla gracza 1</translation>
     </message>
     <message>
         <source>Select The Snake For Player Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz węża dla gracza 2</translation>
     </message>
     <message>
         <source>Select The Obstacle Image By Clicking On It</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij obrazek przeszkody, aby go wybrać</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
         <source>Distributed by Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Dystrybucja: Ouroboard</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze</translation>
     </message>
     <message>
         <source>1 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 gracz</translation>
     </message>
     <message>
         <source>2 Player</source>
-        <translation type="unfinished"></translation>
+        <translation>2 graczy</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasyczny</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampania</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Ouroboard — Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard — poziom %1</translation>
     </message>
     <message>
         <source>Ouroboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouroboard</translation>
     </message>
 </context>
 </TS>
