@@ -104,7 +104,7 @@ class StartWhenShown : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
       watched->removeEventFilter(this);
-      QTimer::singleShot(0, &pads_, [&pads = pads_] { pads.start(); });
+      QTimer::singleShot(0, &pads_, [&pads = pads_] { pads.startWhenPlugged(); });
       deleteLater();
     }
     return false;
@@ -120,7 +120,8 @@ class StartWhenShown : public QObject {
 int main(int argc, char** argv) {
   if (!displayNamed(argc, argv)) {
     const QString says = ouroboard::translatedEarly(
-        "Startup", QT_TRANSLATE_NOOP("Startup", "ouroboard: no display found; run it from a graphical desktop session"));
+        "Startup",
+        QT_TRANSLATE_NOOP("Startup", "ouroboard: no display found; run it from a graphical desktop session"));
     std::fprintf(stderr, "%s\n", qPrintable(says));
     return 1;
   }

@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "table_fixture.h"
 
 namespace ouroboard::testing {
@@ -186,6 +190,30 @@ TEST_F(PadsTest, PullingAPlayingPadPausesAndPluggingTakesTheFirstFreePlace) {
   std::unique_ptr<VirtualPad> again;
   plug(again);
   EXPECT_EQ(pads->playerOf(again->id()), 1);
+}
+
+// SDL is loaded only once the kernel lists a device with joystick or gamepad
+// buttons: keys and mouse buttons alone are no pad.
+TEST(PadsPluggedTest, OnlyJoystickOrGamepadButtonsMakeAPad) {
+  const std::pair<std::vector<const char*>, bool> machines[] = {
+      {{}, false},
+      {{"fffffffffffffffe"}, false},                             // a keyboard
+      {{"1f0000 0 0 0 0"}, false},                               // a mouse's buttons
+      {{"fffffffffffffffe", "7fff000000000000 0 0 0 0"}, true},  // and a gamepad
+      {{"ffff00000000 0 0 0 0"}, true},                          // a joystick
+      {{"3 0 0 0 0 0 0"}, false},                                // keys far above them
+  };
+  for (const auto& [devices, pad] : machines) {
+    QTemporaryDir sysfs;
+    for (size_t index = 0; index < devices.size(); ++index) {
+      const QString capabilities = sysfs.filePath(QStringLiteral("event%1/device/capabilities").arg(index));
+      QDir().mkpath(capabilities);
+      QFile key(capabilities + QStringLiteral("/key"));
+      ASSERT_TRUE(key.open(QIODevice::WriteOnly));
+      key.write(QByteArray(devices[index]) + '\n');
+    }
+    EXPECT_EQ(aPadIsPlugged(sysfs.path()), pad) << devices.size() << " devices";
+  }
 }
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileSystemWatcher>
 #include <QLibrary>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "intents.h"
 #include "snaketable.h"
@@ -27,6 +29,23 @@ constexpr int LookoutLength = 3000;
 // The stick turns past half-way and must come back under a third first.
 constexpr int TurnReach = 16384;
 constexpr int RestReach = 10923;
+
+// The kernel's key codes of joystick and gamepad buttons (BTN_JOYSTICK up to
+// the last BTN_GAMEPAD button).
+constexpr int FirstPadButton = 0x120;
+constexpr int LastPadButton = 0x13f;
+
+// A device's key capabilities as sysfs lists them: hexadecimal words of an
+// unsigned long each, the highest first.
+bool hasPadButtons(const QByteArray& keyBits) {
+  constexpr int WordBits = std::numeric_limits<unsigned long>::digits;
+  const QList<QByteArray> words = keyBits.trimmed().split(' ');
+  for (int button = FirstPadButton; button <= LastPadButton; ++button) {
+    const qsizetype word = words.size() - 1 - button / WordBits;
+    if (word >= 0 && (words[word].toULongLong(nullptr, 16) >> (button % WordBits) & 1U)) return true;
+  }
+  return false;
+}
 
 void complain(const QString& why) {
   const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
@@ -90,33 +109,52 @@ Pads::~Pads() {
   sdl_->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
+bool aPadIsPlugged(const QString& inputClass) {
+  const QDir devices(inputClass);
+  for (const QString& device :
+       devices.entryList({QStringLiteral("event*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile keys(devices.filePath(device + QStringLiteral("/device/capabilities/key")));
+    if (keys.open(QIODevice::ReadOnly) && hasPadButtons(keys.readAll())) return true;
+  }
+  return false;
+}
+
+void Pads::startWhenPlugged() {
+  watchForNewDevices();
+  if (aPadIsPlugged()) start();
+}
+
 bool Pads::start() {
   auto sdl = std::make_unique<Library>();
-  if (!sdl->load()) {
-    complain(sdl->file.errorString());
-    return false;
-  }
+  if (!sdl->load()) return giveUp(sdl->file.errorString());
   // Ctrl+C and the desktop's requests to quit stay the game's business.
   sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   sdl->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  if (sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    complain(QString::fromUtf8(sdl->GetError()));
-    return false;
-  }
+  if (sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return giveUp(QString::fromUtf8(sdl->GetError()));
   sdl_ = std::move(sdl);
-  watchForNewDevices();
+  if (devices_ == nullptr) watchForNewDevices();
   poll();  // the pads already plugged in
   return true;
 }
 
+// Said once: the game stops looking for pads.
+bool Pads::giveUp(const QString& why) {
+  complain(why);
+  if (devices_ != nullptr) devices_->deleteLater();
+  devices_ = nullptr;
+  return false;
+}
+
 // SDL notices a new device when it next looks; the directory of input
 // devices says when to look, so that nothing wakes the game without pads.
+// SDL itself is loaded at the first pad.
 void Pads::watchForNewDevices() {
   const QString devices = QStringLiteral("/dev/input");
   if (!QDir(devices).exists()) return;
   devices_ = new QFileSystemWatcher({devices}, this);
   auto lookoutEnds = std::make_shared<QDeadlineTimer>();
   connect(devices_, &QFileSystemWatcher::directoryChanged, this, [this, lookoutEnds] {
+    if (sdl_ == nullptr && !(aPadIsPlugged() && start())) return;
     *lookoutEnds = QDeadlineTimer(LookoutLength);
     lookout_.start();
   });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -16,6 +17,9 @@ namespace ouroboard {
 class Intents;
 class SnakeTable;
 
+// Whether the kernel lists an input device with joystick or gamepad buttons.
+bool aPadIsPlugged(const QString& inputClass = QStringLiteral("/sys/class/input"));
+
 // Reads the pads through SDL's game-controller API, loaded only once the
 // game runs, so that a game without pads never pays for it. The D-pad and the
 // left stick turn the snake, Start pauses and resumes, A and Start dismiss
@@ -28,6 +32,8 @@ class Pads : public QObject {
   // Opens SDL's game controllers; where they cannot be opened the game stays
   // keyboard-only, and says so in one line on standard error.
   bool start();
+  // Starts now if a pad is plugged in, else when the first one is.
+  void startWhenPlugged();
   // Takes in whatever the pads did since the last look.
   void poll();
   // The player a pad steers (1 or 2), by SDL's instance id; 0 for none.
@@ -45,6 +51,7 @@ class Pads : public QObject {
   void stickMoved(int instanceId);
   Pad* find(int instanceId);
   void watchForNewDevices();
+  bool giveUp(const QString& why);
   void clockChanged(bool running);
   void keepPolling();
 
