@@ -47,10 +47,15 @@ TEST_F(SettingsTest, OpensOnAStoppedClockWithThePicturesInUse) {
   }
   for (int i = 0; i < ObstaclePictureCount; ++i)
     EXPECT_TRUE(shows(choice(window, "SO", i), ObstaclePicture(i)));
-  // Only the OK button takes the keyboard focus.
-  for (QWidget* widget : window->findChildren<QWidget*>())
-    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget->objectName() == "Command1")
+  // The rows take the focus from the Tab key alone, so a click leaves it on OK.
+  const std::map<QString, Qt::FocusPolicy> focusable = {
+      {"SB", Qt::TabFocus}, {"SB2", Qt::TabFocus}, {"SO", Qt::TabFocus}, {"Command1", Qt::StrongFocus}};
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    const auto policy = focusable.find(widget->objectName());
+    EXPECT_EQ(widget->focusPolicy(), policy == focusable.end() ? Qt::NoFocus : policy->second)
         << widget->objectName().toStdString();
+  }
+  EXPECT_EQ(window->focusWidget(), child(window, "Command1"));
   EXPECT_EQ(child(window, "Command1")->toolTip(), "OK");
 }
 
