@@ -42,7 +42,8 @@ void ChoiceRow::addChoice(const QString& name, Picture id, const QPixmap& pictur
   resize(last.right() + 1 + MarkGap, last.bottom() + 1 + MarkGap);
 }
 
-// Only the names that change are set anew: each new name is announced.
+// Setting a widget's accessible name announces it to screen readers, so only
+// the names that change are set anew.
 void ChoiceRow::setChosen(Picture id) {
   chosen_ = id;
   for (int place = 0; place < views_.size(); ++place) {
