@@ -19,6 +19,10 @@ class KeyboardTest : public TableTest {
  protected:
   Int16 heading1() { return game().Dir1[game().Len1]; }
   QMenu* options() { return table.menuBar()->findChild<QMenu*>("opt"); }
+  // A window's keys work once the window is the active one.
+  static bool becomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
+  }
   bool waitForClock(bool running) {
     return QTest::qWaitFor([&] { return table.gameClock().isActive() == running; }, 1000);
   }

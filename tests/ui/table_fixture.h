@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTest>
@@ -50,11 +49,6 @@ class TableTest : public ::testing::Test {
   }
 
   QWidget* onClient(const QString& name) { return child(table.clientArea(), name); }
-
-  // A window's keys work once the window is the active one.
-  static bool becomesActive(QWidget* window) {
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
-  }
 
   static void click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
