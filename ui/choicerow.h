@@ -39,7 +39,6 @@ class ChoiceRow : public QWidget {
   QString accessibleNameOf(int place) const;
 
   QString title_;
-  QPoint topLeft_;
   int step_;
   QList<PictureView*> views_;
   QList<Picture> ids_;
