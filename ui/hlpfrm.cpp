@@ -80,13 +80,15 @@ void HlpFrm::buildHeadings() {
   makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
 }
 
-// Read-only but scrollable and selectable; it has the focus when the window opens.
+// Read-only but scrollable, and selectable with the mouse; it has the focus
+// when the window opens. Without a text cursor for the keys, the arrows and
+// Page Up and Down scroll it at once.
 void HlpFrm::buildText() {
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
   Text1_->setGeometry(8, 120, 601, 265);
   Text1_->setReadOnly(true);
-  Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));

@@ -1,8 +1,10 @@
 #include "settings.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <span>
 
+#include "choicerow.h"
 #include "input/shortcuts.h"
 #include "picturebook.h"
 #include "pictureview.h"
@@ -42,9 +44,12 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
   setFixedSize(ClientSize);
   paintBlack(this);
   buildCaptions();
-  buildChoiceRow(QStringLiteral("SB"), PlayerOneTop, PlayerOneOrder, SnakePicture, &Settings::SB_Click);
-  buildChoiceRow(QStringLiteral("SB2"), PlayerTwoTop, PlayerTwoOrder, SnakePicture, &Settings::SB2_Click);
-  buildChoiceRow(QStringLiteral("SO"), ObstacleTop, ObstacleOrder, ObstaclePicture, &Settings::SO_Click);
+  SB_ = buildChoiceRow(QStringLiteral("SB"), tr("Player 1 snake"), PlayerOneTop, PlayerOneOrder, SnakePicture,
+                       &Settings::SB_Click);
+  SB2_ = buildChoiceRow(QStringLiteral("SB2"), tr("Player 2 snake"), PlayerTwoTop, PlayerTwoOrder,
+                        SnakePicture, &Settings::SB2_Click);
+  SO_ = buildChoiceRow(QStringLiteral("SO"), tr("Obstacle"), ObstacleTop, ObstacleOrder, ObstaclePicture,
+                       &Settings::SO_Click);
   buildOkButton();
   Form_Load(inUse);
   closeOnEscape(this);
@@ -62,18 +67,19 @@ void Settings::buildCaptions() {
             {16, 128, 241, 57}, font, Qt::white);
 }
 
-void Settings::buildChoiceRow(const QString& name, int top, std::span<const int> order,
-                              Picture (*pictureOf)(int), void (Settings::*onClick)(int)) {
-  for (int place = 0; place < static_cast<int>(order.size()); ++place) {
-    const int index = order[place];
-    auto* choice = new PictureView(this, QStringLiteral("%1(%2)").arg(name).arg(index),
-                                   square(RowLeft + RowStep * place, top));
-    choice->setPicture(book_.pixmap(pictureOf(index)));
-    connect(choice, &PictureView::clicked, this, [this, onClick, index] { (this->*onClick)(index); });
-  }
+// The rows come before the OK button in the order of the Tab key.
+ChoiceRow* Settings::buildChoiceRow(const QString& name, const QString& title, int top,
+                                    std::span<const int> order, Picture (*pictureOf)(int),
+                                    void (Settings::*onChoice)(Picture)) {
+  auto* row = new ChoiceRow(this, name, title, {RowLeft, top}, RowStep);
+  for (const int index : order)
+    row->addChoice(QStringLiteral("%1(%2)").arg(name).arg(index), pictureOf(index),
+                   book_.pixmap(pictureOf(index)));
+  connect(row, &ChoiceRow::chosen, this, onChoice);
+  return row;
 }
 
-// The only widget here that takes the keyboard focus.
+// It has the focus when the window opens.
 void Settings::buildOkButton() {
   Command1_ = new QPushButton(this);
   Command1_->setObjectName(QStringLiteral("Command1"));
@@ -88,21 +94,28 @@ void Settings::buildOkButton() {
 
 // The previews start with the pictures in use.
 void Settings::Form_Load(const Widgets& inUse) {
-  preview(SOF_, sof_, inUse.Obs);
-  preview(SBF_, sbf_, inUse.SBlock);
-  preview(SBF2_, sbf2_, inUse.IM2P);
+  preview(SO_, SOF_, sof_, inUse.Obs);
+  preview(SB_, SBF_, sbf_, inUse.SBlock);
+  preview(SB2_, SBF2_, sbf2_, inUse.IM2P);
 }
 
-void Settings::preview(PictureView* view, Picture& choice, Picture picture) {
+void Settings::preview(ChoiceRow* row, PictureView* view, Picture& choice, Picture picture) {
   choice = picture;
   view->setPicture(book_.pixmap(picture));
+  row->setChosen(picture);
 }
 
-void Settings::SB_Click(int index) { preview(SBF_, sbf_, SnakePicture(index)); }
+void Settings::SB_Click(Picture picture) { preview(SB_, SBF_, sbf_, picture); }
 
-void Settings::SB2_Click(int index) { preview(SBF2_, sbf2_, SnakePicture(index)); }
+void Settings::SB2_Click(Picture picture) { preview(SB2_, SBF2_, sbf2_, picture); }
 
-void Settings::SO_Click(int index) { preview(SOF_, sof_, ObstaclePicture(index)); }
+void Settings::SO_Click(Picture picture) { preview(SO_, SOF_, sof_, picture); }
+
+// Return that reaches the window, from the OK button or from nowhere, is OK.
+void Settings::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return Command1_->click();
+  QWidget::keyPressEvent(event);
+}
 
 void Settings::Command1_Click() {
   close();

@@ -10,12 +10,14 @@ class QPushButton;
 
 namespace ouroboard {
 
+class ChoiceRow;
 class PictureBook;
 class PictureView;
 struct Widgets;
 
 // The previews hold the pending choice; OK reports it and closes the window.
-// Closing it any other way changes nothing.
+// Closing it any other way changes nothing. Return applies too, unless the
+// focused row takes it to choose a picture.
 class Settings : public QWidget {
   Q_OBJECT
 
@@ -25,22 +27,28 @@ class Settings : public QWidget {
  signals:
   void applied(Picture snake1, Picture snake2, Picture obstacle);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void buildCaptions();
-  void buildChoiceRow(const QString& name, int top, std::span<const int> order, Picture (*pictureOf)(int),
-                      void (Settings::*onClick)(int));
+  ChoiceRow* buildChoiceRow(const QString& name, const QString& title, int top, std::span<const int> order,
+                            Picture (*pictureOf)(int), void (Settings::*onChoice)(Picture));
   void buildOkButton();
   void Form_Load(const Widgets& inUse);
-  void SB_Click(int index);
-  void SB2_Click(int index);
-  void SO_Click(int index);
+  void SB_Click(Picture picture);
+  void SB2_Click(Picture picture);
+  void SO_Click(Picture picture);
   void Command1_Click();
-  void preview(PictureView* view, Picture& choice, Picture picture);
+  void preview(ChoiceRow* row, PictureView* view, Picture& choice, Picture picture);
 
   const PictureBook& book_;
   PictureView* SBF_;
   PictureView* SBF2_;
   PictureView* SOF_;
+  ChoiceRow* SB_ = nullptr;
+  ChoiceRow* SB2_ = nullptr;
+  ChoiceRow* SO_ = nullptr;
   QPushButton* Command1_ = nullptr;
   Picture sbf_ = Picture::None;
   Picture sbf2_ = Picture::None;

@@ -71,8 +71,9 @@ TEST_F(TableTest, EveryWidgetSitsWhereTheLayoutPutsIt) {
   for (const Place& place : places()) {
     QWidget* client = clients.at(place.window);
     ASSERT_NE(client, nullptr);
-    const QRect actual =
-        place.name.isEmpty() ? QRect(QPoint(0, 0), client->size()) : child(client, place.name)->geometry();
+    QWidget* widget = place.name.isEmpty() ? client : child(client, place.name);
+    ASSERT_NE(widget, nullptr);
+    const QRect actual(widget->mapTo(client, QPoint(0, 0)), widget->size());
     EXPECT_EQ(actual, place.geometry) << place.name.toStdString();
   }
   ASSERT_NE(table.endScreen(), nullptr);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "hlpfrm.h"
 #include "settings.h"
@@ -22,12 +23,17 @@ class SettingsTest : public TableTest {
     choose("set");
     Settings* window = table.settingsWindow();
     EXPECT_NE(window, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000));
     return window;
   }
   QWidget* choice(Settings* window, const char* row, int index) {
     return child(window, QStringLiteral("%1(%2)").arg(QLatin1String(row)).arg(index));
   }
   QString label(const char* name) { return child<QLabel>(table.clientArea(), QLatin1String(name))->text(); }
+  static void type(Settings* window, std::initializer_list<Qt::Key> keys) {
+    for (const Qt::Key key : keys) QTest::keyClick(window->focusWidget(), key);
+  }
+  QImage looks(Settings* window) { return window->grab(child(window, "SB")->geometry()).toImage(); }
 };
 
 TEST_F(SettingsTest, OpensOnAStoppedClockWithThePicturesInUse) {
@@ -47,10 +53,14 @@ TEST_F(SettingsTest, OpensOnAStoppedClockWithThePicturesInUse) {
   }
   for (int i = 0; i < ObstaclePictureCount; ++i)
     EXPECT_TRUE(shows(choice(window, "SO", i), ObstaclePicture(i)));
-  // Only the OK button takes the keyboard focus.
-  for (QWidget* widget : window->findChildren<QWidget*>())
-    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget->objectName() == "Command1")
+  // The rows take the focus from the Tab key alone, so a click leaves it on OK.
+  const std::map<QString, Qt::FocusPolicy> focusable = {
+      {"SB", Qt::TabFocus}, {"SB2", Qt::TabFocus}, {"SO", Qt::TabFocus}, {"Command1", Qt::StrongFocus}};
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    const auto policy = focusable.find(widget->objectName());
+    EXPECT_EQ(widget->focusPolicy(), policy == focusable.end() ? Qt::NoFocus : policy->second)
         << widget->objectName().toStdString();
+  }
   EXPECT_EQ(child(window, "Command1")->toolTip(), "OK");
 }
 
@@ -80,6 +90,54 @@ TEST_F(SettingsTest, OkAppliesTheLastChoiceOfEachRowAndRestarts) {
   EXPECT_EQ(action("PR")->text(), "PAUSE");
   EXPECT_EQ(shown().TableBlock[Game::PlayerOneStart], Picture::Snake2)
       << "the restart paints with the new snake";
+}
+
+// Each row chosen by the keys alone, Return on OK applies; no arrow steers.
+TEST_F(SettingsTest, KeysChooseInEachRowAndReturnOnOkApplies) {
+  Settings* window = open();
+  ASSERT_NE(window, nullptr);
+  type(window, {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+  type(window, {Qt::Key_Tab, Qt::Key_End, Qt::Key_Return});
+  type(window,
+       {Qt::Key_Tab, Qt::Key_End, Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Enter});
+  EXPECT_TRUE(shows(child(window, "SBF"), Picture::Snake2));
+  EXPECT_TRUE(shows(child(window, "SBF2"), Picture::Snake4));
+  EXPECT_TRUE(shows(child(window, "SOF"), Picture::Obstacle4));
+  EXPECT_EQ(game().Dir1[game().Len1], Heading::Right);
+  type(window, {Qt::Key_Tab, Qt::Key_Return});
+  settle();
+  EXPECT_EQ(shown().SBlock, Picture::Snake2);
+  EXPECT_EQ(shown().IM2P, Picture::Snake4);
+  EXPECT_EQ(shown().Obs, Picture::Obstacle4);
+}
+
+// Clicks leave the window as it looked; the keyboard's focus, or a key, marks a picture.
+TEST_F(SettingsTest, OnlyTheKeyboardMarksAPicture) {
+  for (const Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::TabFocusReason, Qt::BacktabFocusReason}) {
+    Settings* window = open();
+    ASSERT_NE(window, nullptr);
+    const QImage before = window->grab().toImage(), row = looks(window);
+    click(choice(window, "SB", 0));
+    click(choice(window, "SB", 4));  // back to the picture in use
+    EXPECT_EQ(window->grab().toImage(), before);
+    child(window, "SB")->setFocus(reason);
+    EXPECT_EQ(looks(window) != row, reason != Qt::MouseFocusReason) << reason;
+    type(window, {Qt::Key_Right});
+    EXPECT_NE(looks(window), row) << reason;
+    window->close();
+    settle();
+  }
+}
+
+TEST_F(SettingsTest, ScreenReadersHearEachPicturesPlaceAndTheChosenOne) {
+  Settings* window = open();
+  ASSERT_NE(window, nullptr);
+  click(choice(window, "SB", 0));
+  const std::pair<const char*, const char*> names[] = {{"SB", "Player 1 snake"},
+                                                       {"SB(4)", "Player 1 snake, picture 1 of 5"},
+                                                       {"SB(0)", "Player 1 snake, picture 2 of 5, chosen"},
+                                                       {"SO(2)", "Obstacle, picture 1 of 7, chosen"}};
+  for (const auto& [name, spoken] : names) EXPECT_EQ(child(window, name)->accessibleName(), spoken);
 }
 
 TEST_F(SettingsTest, ChoosingSettingsTwiceKeepsOneWindow) {
@@ -129,6 +187,12 @@ TEST_F(TableTest, HelpStopsTheClockAndItsClosingRestartsIt) {
   EXPECT_TRUE(text->isReadOnly());
   EXPECT_EQ(text->toPlainText(), helpText());
   EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  QScrollBar* bar = text->verticalScrollBar();
+  QTest::keyClick(text, Qt::Key_PageDown);
+  const int page = bar->value();
+  EXPECT_GE(page, bar->pageStep());
+  QTest::keyClick(text, Qt::Key_Down);
+  EXPECT_EQ(bar->value(), page + 1) << "the arrows scroll the text";
 
   // Choosing Help again brings the same window forward and stops the clock again.
   choose("PR");
