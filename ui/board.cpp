@@ -13,6 +13,8 @@ namespace ouroboard {
 Board::Board(const PictureBook& book, const Frame& frame, QWidget* parent)
     : QWidget(parent), book_(book), frame_(frame) {
   setObjectName(QStringLiteral("TableBlock"));
+  setAccessibleName(tr("Board"));
+  setAccessibleDescription(tr("The playing field, %1 by %2 cells").arg(BoardSide).arg(BoardSide));
   const int side = BoardSide * CellSize + Overhang;
   setGeometry(CellSize, CellSize, side, side);
   setFocusPolicy(Qt::NoFocus);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include "input/keymap.h"
 #include "style.h"
 
 namespace ouroboard {
@@ -26,6 +27,32 @@ EndScreen::EndScreen(QWidget* owner, const QWidget* over, bool standsAlone)
   paintBlack(this);
   centreOver(this, over);
   if (!standsAlone) keepOffTaskBar(this);
+}
+
+void EndScreen::describe(Picture card) {
+  QString headline, words;
+  switch (card) {
+    case Picture::LevelProceed:
+      headline = tr("Level completed");
+      words = tr("Proceed to the next level.");
+      break;
+    case Picture::CampaignOver:
+      headline = tr("Bravo! You have won the whole campaign");
+      words = tr("You have conquered every level. Congratulations!");
+      break;
+    case Picture::ClassicOver:
+      headline = tr("Well done! You have completed the classic mode");
+      words = tr("Try the campaign mode.");
+      break;
+    default:
+      headline = tr("Game over");
+      words = tr("Try again: there is always a next chance.");
+      break;
+  }
+  const QKeySequence key = keysOf(Command::Dismiss).keys.front();
+  setAccessibleName(headline);
+  setAccessibleDescription(words + QLatin1Char(' ') +
+                           tr("Press %1 or click to continue.").arg(key.toString(QKeySequence::NativeText)));
 }
 
 void EndScreen::dismiss() {

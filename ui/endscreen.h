@@ -1,6 +1,7 @@
 // The small untitled window that ends a level or a game.
 #pragma once
 
+#include "picture.h"
 #include "pictureview.h"
 
 namespace ouroboard {
@@ -19,6 +20,9 @@ class EndScreen : public PictureView {
   EndScreen(QWidget* owner, const QWidget* over, bool standsAlone);
 
   bool standsAlone() const { return standsAlone_; }
+
+  // Gives a screen reader the words on the card shown, and how to go on.
+  void describe(Picture card);
 
   // Closes and destroys the window; nothing else closes it.
   void dismiss();

@@ -86,6 +86,7 @@ void HlpFrm::buildHeadings() {
 void HlpFrm::buildText() {
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
+  Text1_->setAccessibleName(tr("Help text"));
   Text1_->setGeometry(8, 120, 601, 265);
   Text1_->setReadOnly(true);
   Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -99,14 +100,16 @@ void HlpFrm::buildText() {
   Text1_->setFocus();
 }
 
+// The help text lists the keys the pictures show, so their names need not.
 void HlpFrm::buildPictures() {
-  const auto place = [this](const char* name, const char* file, QPoint at) {
+  const auto place = [this](const char* name, const char* file, QPoint at, const QString& words) {
     auto* view = new PictureView(this, QLatin1String(name), QRect(at, QSize(1, 1)));
     view->setPicture(PictureBook::decoration(QLatin1String(file)));
+    view->setAccessibleName(words);
   };
-  place("Image3", "help_banner.png", {152, 8});
-  place("Image1", "keys_player1.png", {128, 424});
-  place("Image2", "keys_player2.png", {256, 424});
+  place("Image3", "help_banner.png", {152, 8}, tr("Ouroboard, by the Ouroboard team"));
+  place("Image1", "keys_player1.png", {128, 424}, tr("Keys of player %1").arg(1));
+  place("Image2", "keys_player2.png", {256, 424}, tr("Keys of player %1").arg(2));
 }
 
 void HlpFrm::closeEvent(QCloseEvent* event) {

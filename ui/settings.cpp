@@ -40,6 +40,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
       SOF_(new PictureView(this, QStringLiteral("SOF"), square(PreviewLeft, ObstacleTop))) {
   setObjectName(QStringLiteral("Settings"));
   setWindowTitle(tr("SETTINGS"));
+  setAccessibleDescription(tr("Choose the pictures of the snakes and of the obstacles"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
   paintBlack(this);
@@ -87,6 +88,8 @@ void Settings::buildOkButton() {
   Command1_->setIcon(book_.okIcon());
   Command1_->setIconSize({32, 32});
   Command1_->setToolTip(tr("OK"));
+  Command1_->setAccessibleName(tr("OK"));
+  Command1_->setAccessibleDescription(tr("Applies the chosen pictures and starts a new game"));
   Command1_->setPalette(blackButtonPalette());
   Command1_->setFocus();
   connect(Command1_, &QPushButton::clicked, this, &Settings::Command1_Click);

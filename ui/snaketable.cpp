@@ -1,5 +1,6 @@
 #include "snaketable.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -13,9 +14,11 @@
 #include "hlpfrm.h"
 #include "input/absence.h"
 #include "input/keyboard.h"
+#include "input/keymap.h"
 #include "input/shortcuts.h"
 #include "pictureview.h"
 #include "settings.h"
+#include "speedbar.h"
 #include "style.h"
 
 namespace ouroboard {
@@ -25,6 +28,8 @@ SnakeTable::SnakeTable()
       random_(QRandomGenerator::global()->generate64()),
       game_(systemClock_, random_) {
   setObjectName(QStringLiteral("SnakeTable"));
+  setAccessibleDescription(tr("A snake game. Press %1 for help.")
+                               .arg(keysOf(Command::Help).keys.front().toString(QKeySequence::NativeText)));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
   buildClientArea();
@@ -59,6 +64,7 @@ EndScreen* SnakeTable::endScreen() const { return endScreen_; }
 void SnakeTable::buildClientArea() {
   client_ = new ClientArea(this, ClientSize);
   setCentralWidget(client_);
+  client_->setAccessibleName(tr("Board, speed and scores"));
   board_ = new Board(book_, client_->frame(), client_);
   buildSpeedIndicator(client_);
   buildScorePanel(client_);
@@ -68,21 +74,25 @@ void SnakeTable::buildClientArea() {
 void SnakeTable::buildSpeedIndicator(QWidget* client) {
   for (int i = 0; i < SpeedStepCount; ++i) {
     const QRect place(536 + 24 * i, 152 - 16 * i, 20, 36 + 16 * i);
-    speedPic_[i] = new PictureView(client, QStringLiteral("SpeedPic(%1)").arg(i), place);
+    speedPic_[i] = new SpeedBar(client, i, place);
     connect(speedPic_[i], &PictureView::clicked, this, [this, i] { SpeedPic_Click(i); });
   }
 }
 
+// The headings are pictures of words; a screen reader reads the words.
 void SnakeTable::buildScorePanel(QWidget* client) {
-  const auto heading = [client](const char* name, const char* file, const QRect& place) {
+  const auto heading = [client](const char* name, const char* file, const QRect& place,
+                                const QString& words) {
     auto* view = new PictureView(client, QLatin1String(name), place);
     view->setPicture(PictureBook::decoration(QLatin1String(file)));
+    view->setAccessibleName(words);
     return view;
   };
-  heading("Image2", "heading_level.png", {520, 8, 127, 74});
-  heading("Image1", "heading_score.png", {520, 200, 142, 62});
-  heading("Image3", "heading_player1.png", {520, 272, 142, 62});
-  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62});
+  heading("Image2", "heading_level.png", {520, 8, 127, 74}, tr("Level"))
+      ->setAccessibleDescription(tr("The speed: the bars below set it"));
+  heading("Image1", "heading_score.png", {520, 200, 142, 62}, tr("Score"));
+  heading("Image3", "heading_player1.png", {520, 272, 142, 62}, tr("Player %1").arg(1));
+  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62}, tr("Player %1").arg(2));
 
   const QFont scoreFont = windowFont(FontPx::Pt24, Weight::Bold);
   const QString zeros = QStringLiteral("00000000");
@@ -97,6 +107,7 @@ void SnakeTable::buildScorePanel(QWidget* client) {
 void SnakeTable::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setFocusPolicy(Qt::NoFocus);
+  bar->setAccessibleName(tr("Game menu"));
   QMenu* opt = bar->addMenu(tr("Options"));
   opt->setObjectName(QStringLiteral("opt"));
   menu_.opt = opt;
@@ -203,10 +214,13 @@ void SnakeTable::ext_Click() { QCoreApplication::exit(0); }
 namespace {
 
 // The scores are digits: compared as Latin-1 they need no conversion, and
-// most syncs change neither.
-void showScore(QLabel* label, const std::string& score) {
+// most syncs change neither. A screen reader hears the new score as the
+// label's new name.
+void showScore(QLabel* label, int player, const std::string& score) {
   const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
-  if (label->text() != text) label->setText(text);
+  if (label->text() == text) return;
+  label->setText(text);
+  label->setAccessibleName(SnakeTable::tr("Player %1 score: %2").arg(player).arg(text));
 }
 
 // The engine's own words, as the windows show them.
@@ -240,9 +254,13 @@ void SnakeTable::syncTitle() {
 }
 
 void SnakeTable::syncScorePanel(const Widgets& shown) {
-  for (int i = 0; i < SpeedStepCount; ++i) speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
-  showScore(label1_, shown.Label1);
-  showScore(label2_, shown.Label2);
+  const int speed = game_.SpeedStep();
+  for (int i = 0; i < SpeedStepCount; ++i) {
+    speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
+    speedPic_[i]->setCurrent(i == speed);
+  }
+  showScore(label1_, 1, shown.Label1);
+  showScore(label2_, 2, shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
 }
@@ -253,7 +271,20 @@ void SnakeTable::syncMenu(const Widgets& shown) {
   menu_.classic->setChecked(shown.classicChecked);
   menu_.cpn->setChecked(shown.cpnChecked);
   const QString caption = gameWords(shown.PRCaption());
-  if (menu_.PR->text() != caption) menu_.PR->setText(caption);
+  if (menu_.PR->text() == caption) return;
+  menu_.PR->setText(caption);
+  announceCaption(menu_.PR);
+}
+
+// A command's new caption on the menu bar reaches a screen reader only through
+// the bar's item for it; Qt tells it nothing.
+void SnakeTable::announceCaption(QAction* command) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(menuBar());
+  QAccessibleInterface* item = bar->child(static_cast<int>(menuBar()->actions().indexOf(command)));
+  if (item == nullptr) return;
+  QAccessibleEvent event(item, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
 }
 
 // Setting the interval restarts a running timer, so only a change is passed on.
@@ -292,6 +323,7 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   endScreen_->setPicture(book_.pixmap(view.Background));
   if (view.ShowCount == endScreenShows_ && !endScreen_->isHidden()) return;
   endScreenShows_ = view.ShowCount;
+  endScreen_->describe(view.Background);
   endScreen_->show();
   endScreen_->raise();
   endScreen_->activateWindow();

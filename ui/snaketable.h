@@ -25,6 +25,7 @@ class Keyboard;
 class Shortcuts;
 class PictureView;
 class Settings;
+class SpeedBar;
 
 // The engine decides everything; this window forwards every event to it and
 // then, in sync(), makes the Qt widgets show what the engine's widgets hold.
@@ -99,6 +100,7 @@ class SnakeTable : public QMainWindow {
   void syncTitle();
   void syncScorePanel(const Widgets& shown);
   void syncMenu(const Widgets& shown);
+  void announceCaption(QAction* command);
   void syncClock(const GameClock& clock);
   void syncMainWindow(bool visible);
   void syncEndScreen(const EndScreenView& view);
@@ -111,7 +113,7 @@ class SnakeTable : public QMainWindow {
 
   ClientArea* client_ = nullptr;
   Board* board_ = nullptr;
-  std::array<PictureView*, SpeedStepCount> speedPic_{};
+  std::array<SpeedBar*, SpeedStepCount> speedPic_{};
   PictureView* image4_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;

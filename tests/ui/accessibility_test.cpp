@@ -1,0 +1,75 @@
+// What a screen reader finds in the windows, and hears as the game goes on.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <QAbstractScrollArea>
+#include <functional>
+
+#include "hlpfrm.h"
+#include "settings.h"
+#include "table_fixture.h"
+
+namespace ouroboard::testing {
+namespace {
+
+// A scroll area's own parts are known by their roles. The Settings pictures
+// are the one exception: their keyboard rework names them.
+bool exempt(const QWidget* widget) {
+  if (qobject_cast<const Settings*>(widget->window()) && qobject_cast<const PictureView*>(widget))
+    return true;
+  for (const QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget())
+    if (qobject_cast<const QAbstractScrollArea*>(up)) return true;
+  return false;
+}
+
+TEST_F(TableTest, EveryVisibleWidgetOfEveryWindowHasAName) {
+  for (const char* command : {"p2", "set", "hlp"}) choose(command);
+  crashPlayerOne();
+  for (QWidget* window :
+       QList<QWidget*>{&table, table.settingsWindow(), table.helpWindow(), table.endScreen()})
+    for (QWidget* widget : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
+      if (!widget->isVisible() || exempt(widget)) continue;
+      EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), "")
+          << widget->objectName().toStdString();
+    }
+}
+
+std::vector<std::pair<QObject*, QAccessible::Event>> heard;
+
+// Qt sends accessibility events only while a screen reader listens.
+void listen(bool on) {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+  QAccessible::installUpdateHandler(
+      on ? +[](QAccessibleEvent* e) { heard.emplace_back(e->object(), e->type()); } : nullptr);
+}
+
+TEST_F(TableTest, SpeedScoreAndPauseChangesAreToldAndAnIdleTickTellsNothing) {
+  QWidget* bar = onClient("SpeedPic(5)");
+  QWidget* score = onClient("Label1");
+  const auto tickWithFoodAt = [this](Cell cell) {
+    game().FoodCell = cell;
+    table.tick();
+  };
+  const std::tuple<const char*, std::function<void()>, QObject*, QAccessible::Event> cases[] = {
+      {"speed step", [&] { click(bar); }, bar, QAccessible::StateChanged},
+      {"idle tick", [&] { tickWithFoodAt(game().Body1[0]); }, nullptr, {}},
+      {"food eaten", [&] { tickWithFoodAt(game().Body1[game().Len1] + 1); }, score, QAccessible::NameChanged},
+      {"pause", [&] { choose("PR"); }, action("PR"), QAccessible::NameChanged},
+      {"resume", [&] { choose("PR"); }, action("PR"), QAccessible::NameChanged},
+  };
+  listen(true);
+  for (const auto& [what, act, about, event] : cases) {
+    heard.clear();
+    act();
+    const bool told = std::count(heard.begin(), heard.end(), std::pair{about, event}) > 0;
+    EXPECT_TRUE(about != nullptr ? told : heard.empty()) << what;
+  }
+  listen(false);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(bar)->state().checked);
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(onClient("SpeedPic(2)"))->state().checked);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(score)->text(QAccessible::Name), "Player 1 score: 900");
+}
+
+}  // namespace
+}  // namespace ouroboard::testing
