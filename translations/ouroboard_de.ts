@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>Das Spielfeld, %1 × %2 Felder</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, Bild %2 von %3, ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, Bild %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Level geschafft</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Weiter zum nächsten Level.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Bravo! Du hast die ganze Kampagne gewonnen</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Du hast jedes Level gemeistert. Herzlichen Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Gut gemacht! Du hast den klassischen Modus geschafft</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Probier den Kampagnenmodus aus.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Versuch es noch einmal: Es gibt immer eine nächste Chance.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Drück %1 oder klick, um weiterzuspielen.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>STEUERUNG</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, vom Ouroboard-Team</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Tasten von Spieler %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Wähle die Bilder der Schlangen und der Hindernisse</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Schlange von Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Schlange von Spieler 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Hindernis</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: gewähltes Bild</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Übernimmt die gewählten Bilder und startet ein neues Spiel</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Ein Schlangenspiel. Drück %1 für die Hilfe.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Spielfeld, Geschwindigkeit und Punktestand</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>Die Geschwindigkeit: Die Balken darunter stellen sie ein</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Spielmenü</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Punktestand von Spieler %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Geschwindigkeit %1 von %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Klick, um ein neues Spiel in dieser Geschwindigkeit zu starten</translation>
     </message>
 </context>
 </TS>

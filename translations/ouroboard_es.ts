@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>El campo de juego, de %1 × %2 casillas</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, imagen %2 de %3, elegida</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, imagen %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Nivel superado</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Pasa al siguiente nivel.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>¡Bravo! Has ganado toda la campaña</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Has conquistado todos los niveles. ¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>¡Bien hecho! Has completado el modo clásico</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Prueba el modo campaña.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Inténtalo de nuevo: siempre hay una próxima oportunidad.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Pulsa %1 o haz clic para continuar.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>CONTROLES</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, del equipo de Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Teclas del jugador %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Elige las imágenes de las serpientes y de los obstáculos</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Serpiente del jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Serpiente del jugador 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstáculo</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: imagen elegida</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Aplica las imágenes elegidas y empieza una nueva partida</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Un juego de la serpiente. Pulsa %1 para ver la ayuda.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Tablero, velocidad y puntuaciones</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>La velocidad: la ajustan las barras de debajo</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menú del juego</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Puntuación del jugador %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Velocidad %1 de %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Haz clic para empezar una nueva partida a esta velocidad</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>L’aire de jeu, de %1 × %2 cases</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, image %2 sur %3, choisie</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, image %2 sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Niveau terminé</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Passez au niveau suivant.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Bravo&#xa0;! Vous avez gagné toute la campagne</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Vous avez conquis tous les niveaux. Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Bien joué&#xa0;! Vous avez terminé le mode classique</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Essayez le mode campagne.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Réessayez&#xa0;: il y a toujours une prochaine chance.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Appuyez sur %1 ou cliquez pour continuer.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>COMMANDES</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d’aide</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, par l’équipe d’Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Touches du joueur %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Choisissez les images des serpents et des obstacles</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Serpent du joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Serpent du joueur 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstacle</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1&#xa0;: image choisie</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Applique les images choisies et commence une nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Un jeu de serpent. Appuyez sur %1 pour afficher l’aide.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Plateau, vitesse et scores</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>La vitesse&#xa0;: les barres en dessous la règlent</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu du jeu</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Score du joueur %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Vitesse %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Cliquez pour commencer une nouvelle partie à cette vitesse</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Campo di gioco</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>Il campo di gioco, %1 × %2 caselle</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, immagine %2 di %3, scelta</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, immagine %2 di %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Livello completato</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Passa al livello successivo.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Bravo! Hai vinto l’intera campagna</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Hai conquistato tutti i livelli. Complimenti!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Ben fatto! Hai completato la modalità classica</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Prova la modalità campagna.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partita finita</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Riprova: c’è sempre una prossima occasione.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Premi %1 o fai clic per continuare.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>COMANDI</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Testo della guida</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, del team di Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Tasti del giocatore %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Scegli le immagini dei serpenti e degli ostacoli</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Serpente del giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Serpente del giocatore 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Ostacolo</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: immagine scelta</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Applica le immagini scelte e inizia una nuova partita</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Un gioco del serpente. Premi %1 per la guida.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Campo di gioco, velocità e punteggi</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>La velocità: la impostano le barre qui sotto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Giocatore %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu del gioco</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Punteggio del giocatore %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Velocità %1 di %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Fai clic per iniziare una nuova partita a questa velocità</translation>
     </message>
 </context>
 </TS>

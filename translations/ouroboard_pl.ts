@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>Pole gry, %1 × %2 pól</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, obrazek %2 z %3, wybrany</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, obrazek %2 z %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Poziom ukończony</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Przejdź do następnego poziomu.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Brawo! Cała kampania wygrana</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Wszystkie poziomy zdobyte. Gratulacje!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Dobra robota! Tryb klasyczny ukończony</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Spróbuj trybu kampanii.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Koniec gry</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Spróbuj jeszcze raz: zawsze jest następna szansa.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Naciśnij %1 lub kliknij, aby kontynuować.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>STEROWANIE</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Tekst pomocy</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, autorstwa zespołu Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Klawisze gracza %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Wybierz obrazki węży i przeszkód</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Wąż gracza 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Wąż gracza 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Przeszkoda</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: wybrany obrazek</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Zatwierdza wybrane obrazki i rozpoczyna nową grę</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Gra w węża. Naciśnij %1, aby wyświetlić pomoc.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Plansza, prędkość i wyniki</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>Prędkość: ustawiają ją paski poniżej</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Gracz %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu gry</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Wynik gracza %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Prędkość %1 z %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Kliknij, aby rozpocząć nową grę z tą prędkością</translation>
     </message>
 </context>
 </TS>

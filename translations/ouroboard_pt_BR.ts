@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>O campo de jogo, com %1 × %2 casas</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, imagem %2 de %3, escolhida</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, imagem %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Fase concluída</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Siga para a próxima fase.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Bravo! Você venceu a campanha inteira</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Você conquistou todas as fases. Parabéns!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Muito bem! Você concluiu o modo clássico</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Experimente o modo campanha.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Fim de jogo</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Tente de novo: sempre há uma próxima chance.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Pressione %1 ou clique para continuar.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>CONTROLES</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ajuda</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard, da equipe do Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Teclas do jogador %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Escolha as imagens das cobras e dos obstáculos</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Cobra do jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Cobra do jogador 2</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstáculo</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: imagem escolhida</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Aplica as imagens escolhidas e começa um novo jogo</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Um jogo da cobrinha. Pressione %1 para ver a ajuda.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Tabuleiro, velocidade e pontuações</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>A velocidade: as barras abaixo a ajustam</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jogador %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu do jogo</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Pontuação do jogador %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Velocidade %1 de %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Clique para começar um novo jogo nesta velocidade</translation>
     </message>
 </context>
 </TS>

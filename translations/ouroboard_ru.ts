@@ -74,6 +74,67 @@
     </message>
 </context>
 <context>
+    <name>ouroboard::Board</name>
+    <message>
+        <source>Board</source>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>The playing field, %1 by %2 cells</source>
+        <translation>Игровое поле, %1 × %2 клеток</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::ChoiceRow</name>
+    <message>
+        <source>%1, picture %2 of %3, chosen</source>
+        <translation>%1, картинка %2 из %3, выбрана</translation>
+    </message>
+    <message>
+        <source>%1, picture %2 of %3</source>
+        <translation>%1, картинка %2 из %3</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::EndScreen</name>
+    <message>
+        <source>Level completed</source>
+        <translation>Уровень пройден</translation>
+    </message>
+    <message>
+        <source>Proceed to the next level.</source>
+        <translation>Переходите на следующий уровень.</translation>
+    </message>
+    <message>
+        <source>Bravo! You have won the whole campaign</source>
+        <translation>Браво! Вы прошли всю кампанию</translation>
+    </message>
+    <message>
+        <source>You have conquered every level. Congratulations!</source>
+        <translation>Все уровни покорены. Поздравляем!</translation>
+    </message>
+    <message>
+        <source>Well done! You have completed the classic mode</source>
+        <translation>Отлично! Вы прошли классический режим</translation>
+    </message>
+    <message>
+        <source>Try the campaign mode.</source>
+        <translation>Попробуйте режим кампании.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Игра окончена</translation>
+    </message>
+    <message>
+        <source>Try again: there is always a next chance.</source>
+        <translation>Попробуйте ещё раз: всегда будет следующий шанс.</translation>
+    </message>
+    <message>
+        <source>Press %1 or click to continue.</source>
+        <translation>Нажмите %1 или щёлкните, чтобы продолжить.</translation>
+    </message>
+</context>
+<context>
     <name>ouroboard::HlpFrm</name>
     <message>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
@@ -119,6 +180,18 @@
         <source>CONTROLS</source>
         <translation>УПРАВЛЕНИЕ</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Текст справки</translation>
+    </message>
+    <message>
+        <source>Ouroboard, by the Ouroboard team</source>
+        <translation>Ouroboard от команды Ouroboard</translation>
+    </message>
+    <message>
+        <source>Keys of player %1</source>
+        <translation>Клавиши игрока %1</translation>
+    </message>
 </context>
 <context>
     <name>ouroboard::Settings</name>
@@ -141,6 +214,30 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Choose the pictures of the snakes and of the obstacles</source>
+        <translation>Выберите картинки змеек и препятствий</translation>
+    </message>
+    <message>
+        <source>Player 1 snake</source>
+        <translation>Змейка первого игрока</translation>
+    </message>
+    <message>
+        <source>Player 2 snake</source>
+        <translation>Змейка второго игрока</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Препятствие</translation>
+    </message>
+    <message>
+        <source>%1: chosen picture</source>
+        <translation>%1: выбранная картинка</translation>
+    </message>
+    <message>
+        <source>Applies the chosen pictures and starts a new game</source>
+        <translation>Применяет выбранные картинки и начинает новую игру</translation>
     </message>
 </context>
 <context>
@@ -200,6 +297,49 @@
     <message>
         <source>Ouroboard</source>
         <translation>Ouroboard</translation>
+    </message>
+    <message>
+        <source>A snake game. Press %1 for help.</source>
+        <translation>Игра «Змейка». Нажмите %1, чтобы открыть справку.</translation>
+    </message>
+    <message>
+        <source>Board, speed and scores</source>
+        <translation>Поле, скорость и счёт</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>The speed: the bars below set it</source>
+        <translation>Скорость: её задают столбики ниже</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Игрок %1</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Меню игры</translation>
+    </message>
+    <message>
+        <source>Player %1 score: %2</source>
+        <translation>Счёт игрока %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ouroboard::SpeedBar</name>
+    <message>
+        <source>Speed %1 of %2</source>
+        <translation>Скорость %1 из %2</translation>
+    </message>
+    <message>
+        <source>Click to start a new game at this speed</source>
+        <translation>Щёлкните, чтобы начать новую игру с этой скоростью</translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
                         SnakePicture, &Settings::SB2_Click);
   SO_ = buildChoiceRow(QStringLiteral("SO"), tr("Obstacle"), ObstacleTop, ObstacleOrder, ObstaclePicture,
                        &Settings::SO_Click);
+  nameThePreviews();
   buildOkButton();
   Form_Load(inUse);
   closeOnEscape(this);
@@ -78,6 +79,12 @@ ChoiceRow* Settings::buildChoiceRow(const QString& name, const QString& title, i
                    book_.pixmap(pictureOf(index)));
   connect(row, &ChoiceRow::chosen, this, onChoice);
   return row;
+}
+
+// Each row's preview shows the picture OK applies.
+void Settings::nameThePreviews() {
+  for (const auto& [view, row] : {std::pair{SBF_, SB_}, {SBF2_, SB2_}, {SOF_, SO_}})
+    view->setAccessibleName(tr("%1: chosen picture").arg(row->accessibleName()));
 }
 
 // It has the focus when the window opens.

@@ -34,6 +34,7 @@ class Settings : public QWidget {
   void buildCaptions();
   ChoiceRow* buildChoiceRow(const QString& name, const QString& title, int top, std::span<const int> order,
                             Picture (*pictureOf)(int), void (Settings::*onChoice)(Picture));
+  void nameThePreviews();
   void buildOkButton();
   void Form_Load(const Widgets& inUse);
   void SB_Click(Picture picture);

@@ -13,11 +13,8 @@
 namespace ouroboard::testing {
 namespace {
 
-// A scroll area's own parts are known by their roles. The Settings pictures
-// are the one exception: their keyboard rework names them.
+// A scroll area's own parts (Help's text box) are known by their roles.
 bool exempt(const QWidget* widget) {
-  if (qobject_cast<const Settings*>(widget->window()) && qobject_cast<const PictureView*>(widget))
-    return true;
   for (const QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget())
     if (qobject_cast<const QAbstractScrollArea*>(up)) return true;
   return false;
