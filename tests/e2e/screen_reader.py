@@ -15,10 +15,10 @@ python3, which is the one that has pyatspi.
 import os
 import shutil
 import subprocess
-import sys
 import xml.etree.ElementTree as ElementTree
 
 import play
+from desktops import Program
 from play import expect, wait_for
 
 SYSTEM_PYTHON = "/usr/bin/python3"
@@ -44,30 +44,13 @@ def french(translations):
     return {message.findtext("source"): message.findtext("translation") for message in table.iter("message")}
 
 
-class Session:
-    """The game on the accessibility bus, in the given language."""
+def game_env(display, language):
+    return play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 
-    def __init__(self, binary, display, language):
-        self.env = play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.binary = binary
 
-    def __enter__(self):
-        self.game = subprocess.Popen([self.binary], env=self.env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        return self
-
-    def __exit__(self, *exc):
-        play.stop(self.game)
-
-    def application(self):
-        import pyatspi
-        desktop = pyatspi.Registry.getDesktop(0)
-        return next((app for app in desktop if app is not None and app.name == "Ouroboard"), None)
-
-    def press(self, key):
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.game.pid),
-                        "--name", "^Ouroboard$", "windowfocus", "--sync", "key", key],
-                       env=self.env, check=True, timeout=20, capture_output=True)
+def application():
+    import pyatspi
+    return next((app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == "Ouroboard"), None)
 
 
 def nodes(node):
@@ -78,28 +61,27 @@ def nodes(node):
             yield from nodes(child)
 
 
-def menu_bar(app):
-    return next(each for each in nodes(app) if each.getRoleName() == "menu bar")
+def bar_items(app, menu=None):
+    """The captions on the menu bar, or in the menu at that place on it."""
+    bar = next(each for each in nodes(app) if each.getRoleName() == "menu bar")
+    return [item.name for item in (bar if menu is None else bar[menu][0])]
 
 
 def options_items(app):
-    """The captions of the Options menu, the first menu on the menu bar."""
-    return [item.name for item in menu_bar(app)[0][0]]
-
-
-def bar_items(app):
-    return [item.name for item in menu_bar(app)]
+    return bar_items(app, 0)
 
 
 def check_english(binary, display):
-    with Session(binary, display, "C") as session:
-        app = wait_for(session.application, 20)
+    env = game_env(display, "C")
+    with Program(binary, env) as game:
+        app = wait_for(application, 20)
         expect(app is not None, "the game is on the accessibility bus")
         frames = lambda: [each.name for each in app if each.getRoleName() == "frame"]
         expect(wait_for(lambda: "Ouroboard" in frames(), 10), "its main window is a frame named Ouroboard")
         expect(bar_items(app) == ["Options", "Help", "PAUSE"], "the menu bar reads Options, Help and PAUSE")
         expect(options_items(app) == OPTIONS_ITEMS, "the Options menu reads %s" % ", ".join(OPTIONS_ITEMS))
-        session.press("p")
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(game.pid), "--name",
+                        "^Ouroboard$", "windowfocus", "--sync", "key", "p"], env=env, check=True, timeout=20)
         expect(wait_for(lambda: bar_items(app)[2] == "RESUME", 5), "after P the menu bar reads RESUME")
         named = {each.name for each in nodes(app)}
         expect(all(name in named for name in NAMED_CONTROLS),
@@ -114,8 +96,8 @@ def check_english(binary, display):
 def check_french(binary, display, translations):
     words = french(translations)
     expected = [words[caption] for caption in OPTIONS_ITEMS]
-    with Session(binary, display, "fr") as session:
-        app = wait_for(session.application, 20)
+    with Program(binary, game_env(display, "fr")):
+        app = wait_for(application, 20)
         expect(app is not None, "the game in French is on the accessibility bus")
         expect(wait_for(lambda: options_items(app) == expected, 10),
                "in French the Options menu reads %s" % ", ".join(expected))
