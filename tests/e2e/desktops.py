@@ -12,6 +12,9 @@ DESKTOP is one of:
                  by an autopilot to the level-passed screen and level 2
   small-screens  640 x 480, and 1280 x 1024 at scale 2: the title bar and
                  the menu bar are on the screen, and the art stays crisp
+  screen-reader  the accessible tree over AT-SPI, in a private D-Bus session
+                 and with Debian's python3 and its pyatspi: the menus and the
+                 named controls in English, and the menus in French
 
 Setting E2E_SHOTS to a folder keeps a copy of every screenshot there.
 """
@@ -21,6 +24,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import xml.etree.ElementTree as ElementTree
 
 import autopilot
 import play
@@ -454,7 +458,55 @@ def small_screens(binary, assets):
     return 0
 
 
-DESKTOPS = {"wayland": wayland, "openbox": openbox, "small-screens": small_screens}
+# --- a screen reader's view ---
+
+SYSTEM_PYTHON, BUS_LAUNCHER = "/usr/bin/python3", "/usr/libexec/at-spi-bus-launcher"
+MENUS = ["Options", "New Game", "Players", "Mode", "Settings", "Exit", "Help", "PAUSE"]
+CONTROLS = ["Board", "Player 1 score: 0"] + ["Speed %d of 7" % step for step in range(1, 8)]
+
+
+def accessible_names(binary, display, language):
+    """Every name in the running game's accessible tree."""
+    import pyatspi
+    env = play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    with Program(binary, env):
+        apps = pyatspi.Registry.getDesktop(0)
+        app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
+        expect(app is not None, "the game in LANGUAGE=%s is on the accessibility bus" % language)
+        names = lambda: {node.name for node in pyatspi.findAllDescendants(app, lambda node: True)}
+        wait_for(lambda: "Options" in names(), 10)  # the menu bar comes with the window
+        return names()
+
+
+def french_words(assets):
+    """The French for each of the game's texts, from its translation."""
+    path = os.path.join(assets, os.pardir, "translations", "ouroboard_fr.ts")
+    messages = ElementTree.parse(path).getroot().iter("message")
+    return {message.findtext("source"): message.findtext("translation") for message in messages}
+
+
+def screen_reader(binary, assets):
+    if not os.environ.get("OUROBOARD_E2E_SESSION"):
+        if missing("Xvfb", "dbus-run-session", SYSTEM_PYTHON, BUS_LAUNCHER):
+            return play.SKIP
+        command = ["dbus-run-session", "--", SYSTEM_PYTHON, os.path.abspath(__file__), "screen-reader",
+                   binary, assets]
+        return subprocess.run(command, env=dict(os.environ, OUROBOARD_E2E_SESSION="1")).returncode
+    if subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], capture_output=True).returncode:
+        print("skipped: missing python3-pyatspi")
+        return play.SKIP
+    french = french_words(assets)
+    with play.XServer() as server:
+        # One bus for both games: pyatspi keeps the first it meets.
+        with Program(BUS_LAUNCHER, play.program_env(DISPLAY=server.display)):
+            for language, expected in (("C", MENUS + CONTROLS), ("fr", [french[text] for text in MENUS])):
+                missed = set(expected) - accessible_names(binary, server.display, language)
+                expect(not missed, "LANGUAGE=%s: the tree names %s (missing: %s)"
+                       % (language, ", ".join(expected), sorted(missed)))
+    return 0
+
+
+DESKTOPS = {"wayland": wayland, "openbox": openbox, "small-screens": small_screens, "screen-reader": screen_reader}
 
 
 def main(argv):

@@ -195,7 +195,7 @@ TEST_F(PadsTest, PullingAPlayingPadPausesAndPluggingTakesTheFirstFreePlace) {
 // SDL is loaded only once the kernel lists a device with joystick or gamepad
 // buttons: keys and mouse buttons alone are no pad.
 TEST(PadsPluggedTest, OnlyJoystickOrGamepadButtonsMakeAPad) {
-  const std::pair<std::vector<const char*>, bool> machines[] = {
+  const std::pair<QByteArrayList, bool> machines[] = {
       {{}, false},
       {{"fffffffffffffffe"}, false},                             // a keyboard
       {{"1f0000 0 0 0 0"}, false},                               // a mouse's buttons
@@ -205,14 +205,12 @@ TEST(PadsPluggedTest, OnlyJoystickOrGamepadButtonsMakeAPad) {
   };
   for (const auto& [devices, pad] : machines) {
     QTemporaryDir sysfs;
-    for (size_t index = 0; index < devices.size(); ++index) {
-      const QString capabilities = sysfs.filePath(QStringLiteral("event%1/device/capabilities").arg(index));
-      QDir().mkpath(capabilities);
+    for (qsizetype i = 0; i < devices.size(); ++i) {
+      const QString capabilities = sysfs.filePath(QStringLiteral("event%1/device/capabilities").arg(i));
       QFile key(capabilities + QStringLiteral("/key"));
-      ASSERT_TRUE(key.open(QIODevice::WriteOnly));
-      key.write(QByteArray(devices[index]) + '\n');
+      ASSERT_TRUE(QDir().mkpath(capabilities) && key.open(QIODevice::WriteOnly) && key.write(devices[i]) > 0);
     }
-    EXPECT_EQ(aPadIsPlugged(sysfs.path()), pad) << devices.size() << " devices";
+    EXPECT_EQ(aPadIsPlugged(sysfs.path()), pad) << devices.join('|').toStdString();
   }
 }
 
