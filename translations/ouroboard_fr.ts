@@ -87,11 +87,8 @@
 <context>
     <name>ouroboard::ChoiceRow</name>
     <message>
-        <source>%1, picture %2 of %3, chosen</source>
-        <translation>%1, image %2 sur %3, choisie</translation>
-    </message>
-    <message>
         <source>%1, picture %2 of %3</source>
+        <extracomment>A picture in a row of Settings, for a screen reader: %1 the row&apos;s name (a snake or the obstacle), %2 the picture&apos;s place in the row, %3 how many pictures the row has</extracomment>
         <translation>%1, image %2 sur %3</translation>
     </message>
 </context>
@@ -191,6 +188,11 @@
     <message>
         <source>Keys of player %1</source>
         <translation>Touches du joueur %1</translation>
+    </message>
+    <message>
+        <source>Scroll the help text</source>
+        <extracomment>For a screen reader: the scroll bar of Help&apos;s text</extracomment>
+        <translation>Faire défiler le texte d’aide</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "pictureview.h"
+#include "choicepicture.h"
 
 namespace ouroboard {
 namespace {
@@ -33,29 +33,27 @@ ChoiceRow::ChoiceRow(QWidget* parent, const QString& name, const QString& title,
 
 void ChoiceRow::addChoice(const QString& name, Picture id, const QPixmap& picture) {
   const QPoint at(MarkGap + step_ * static_cast<int>(views_.size()), MarkGap);
-  auto* view = new PictureView(this, name, QRect(at, picture.deviceIndependentSize().toSize()));
+  auto* view = new ChoicePicture(this, name, QRect(at, picture.deviceIndependentSize().toSize()));
   view->setPicture(picture);
   connect(view, &PictureView::clicked, this, [this, id] { emit chosen(id); });
   views_ << view;
   ids_ << id;
+  nameThePictures();
   const QRect last = view->geometry();
   resize(last.right() + 1 + MarkGap, last.bottom() + 1 + MarkGap);
 }
 
-// Setting a widget's accessible name announces it to screen readers, so only
-// the names that change are set anew.
-void ChoiceRow::setChosen(Picture id) {
-  chosen_ = id;
-  for (int place = 0; place < views_.size(); ++place) {
-    const QString name = accessibleNameOf(place);
-    if (views_[place]->accessibleName() != name) views_[place]->setAccessibleName(name);
-  }
+// A screen reader hears the chosen picture as checked, from its role; its
+// name says where it sits in the row.
+void ChoiceRow::nameThePictures() {
+  for (int place = 0; place < views_.size(); ++place)
+    //: A picture in a row of Settings, for a screen reader: %1 the row's name (a snake or the obstacle), %2 the picture's place in the row, %3 how many pictures the row has
+    views_[place]->setAccessibleName(tr("%1, picture %2 of %3").arg(title_).arg(place + 1).arg(views_.size()));
 }
 
-QString ChoiceRow::accessibleNameOf(int place) const {
-  const QString name =
-      ids_[place] == chosen_ ? tr("%1, picture %2 of %3, chosen") : tr("%1, picture %2 of %3");
-  return name.arg(title_).arg(place + 1).arg(views_.size());
+void ChoiceRow::setChosen(Picture id) {
+  chosen_ = id;
+  for (int place = 0; place < views_.size(); ++place) views_[place]->setChecked(ids_[place] == id);
 }
 
 void ChoiceRow::paintEvent(QPaintEvent*) {

@@ -8,7 +8,7 @@
 
 namespace ouroboard {
 
-class PictureView;
+class ChoicePicture;
 
 // The row is one stop of the Tab key. Inside it the arrow keys, Home and End
 // move between the pictures, and Space or Return chooses one just as a click
@@ -22,7 +22,7 @@ class ChoiceRow : public QWidget {
   ChoiceRow(QWidget* parent, const QString& name, const QString& title, QPoint topLeft, int step);
 
   void addChoice(const QString& name, Picture id, const QPixmap& picture);
-  // Tells screen readers which picture is the chosen one.
+  // Marks the chosen picture, for screen readers.
   void setChosen(Picture id);
 
  signals:
@@ -36,11 +36,11 @@ class ChoiceRow : public QWidget {
  private:
   void showMark();
   void moveTo(int place);
-  QString accessibleNameOf(int place) const;
+  void nameThePictures();
 
   QString title_;
   int step_;
-  QList<PictureView*> views_;
+  QList<ChoicePicture*> views_;
   QList<Picture> ids_;
   Picture chosen_ = Picture::None;
   int current_ = 0;

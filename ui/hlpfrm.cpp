@@ -95,9 +95,20 @@ void HlpFrm::buildText() {
   Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));
   Text1_->setPalette(greenTextPalette());
   Text1_->verticalScrollBar()->setPalette(greenTextPalette());  // not a copy of its own
+  nameTheParts();
   Text1_->setPlainText(helpText());
   Text1_->setFocusPolicy(Qt::StrongFocus);
   Text1_->setFocus();
+}
+
+// A screen reader finds the text box's parts by name: the area that shows
+// the text, the scroll bar and the box Qt keeps the scroll bar in.
+void HlpFrm::nameTheParts() {
+  Text1_->viewport()->setAccessibleName(Text1_->accessibleName());
+  QScrollBar* bar = Text1_->verticalScrollBar();
+  //: For a screen reader: the scroll bar of Help's text
+  bar->setAccessibleName(tr("Scroll the help text"));
+  bar->parentWidget()->setAccessibleName(bar->accessibleName());
 }
 
 // The help text lists the keys the pictures show, so their names need not.

@@ -25,6 +25,7 @@ class HlpFrm : public QWidget {
  private:
   void buildHeadings();
   void buildText();
+  void nameTheParts();
   void buildPictures();
   void Form_Unload();
 

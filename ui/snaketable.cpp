@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include "board.h"
+#include "choicepicture.h"
 #include "endscreen.h"
 #include "frame.h"
 #include "hlpfrm.h"
@@ -32,6 +33,7 @@ SnakeTable::SnakeTable()
                                .arg(keysOf(Command::Help).keys.front().toString(QKeySequence::NativeText)));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
+  installAccessibleRoles();
   buildClientArea();
   buildMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -257,7 +259,7 @@ void SnakeTable::syncScorePanel(const Widgets& shown) {
   const int speed = game_.SpeedStep();
   for (int i = 0; i < SpeedStepCount; ++i) {
     speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
-    speedPic_[i]->setCurrent(i == speed);
+    speedPic_[i]->setChecked(i == speed);
   }
   showScore(label1_, 1, shown.Label1);
   showScore(label2_, 2, shown.Label2);

@@ -1,5 +1,6 @@
 // The settings window, the help window and the end screen, driven through
 // the main window as a player would.
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,8 +105,9 @@ TEST_F(SettingsTest, KeysChooseInEachRowAndReturnOnOkApplies) {
   EXPECT_TRUE(shows(child(window, "SBF"), Picture::Snake2));
   EXPECT_TRUE(shows(child(window, "SBF2"), Picture::Snake4));
   EXPECT_TRUE(shows(child(window, "SOF"), Picture::Obstacle4));
-  EXPECT_EQ(child(window, "SB(2)")->accessibleName(), "Player 1 snake, picture 3 of 5, chosen");
-  EXPECT_EQ(child(window, "SB(0)")->accessibleName(), "Player 1 snake, picture 2 of 5");
+  EXPECT_EQ(child(window, "SB(2)")->accessibleName(), "Player 1 snake, picture 3 of 5");
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(child(window, "SB(2)"))->state().checked);
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(child(window, "SB(4)"))->state().checked);
   EXPECT_EQ(game().Dir1[game().Len1], Heading::Right);
   type(window, {Qt::Key_Tab, Qt::Key_Return});
   settle();
