@@ -1,5 +1,7 @@
 #include "brain.h"
 
+#include <algorithm>
+
 namespace ouroboard {
 namespace {
 
@@ -46,9 +48,12 @@ const Habits& HabitsOf(Skill skill) { return skill == Skill::Easy ? EasyHabits :
 
 // A head that can reach its tail can follow it for ever. The planner counts
 // only the first moment each cell could be entered, not the moves a head
-// can spend waiting for its body to pass, so room for twice the snake lasts
-// too.
-bool Lasting(const auto& reach, int len) { return reach.toTail >= 0 || reach.room >= 2 * (len + 1); }
+// can spend waiting for its body to pass, so a wide space lasts too: room
+// for twice the snake, and no narrower than a sixth of the board, since a
+// snake shut in a narrow dead end coils itself in.
+bool Lasting(const auto& reach, int len) {
+  return reach.toTail >= 0 || reach.room >= std::max(2 * (len + 1), CellCount / 6);
+}
 
 // Moves the hard player circles without a safe way to the food before it
 // tries other ways.
