@@ -4,6 +4,7 @@
 //
 //   brain_harness                    every measure, 500 games each
 //   brain_harness --games 50 solo    fewer games; solo, campaign or duel only
+//   brain_harness --skill Hard       one skill alone (not for the duels)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,6 +22,9 @@ namespace {
 constexpr long MaxTicks = 60'000;  // a game still running by then counts as stalled
 constexpr std::array<Skill, 3> Skills = {Skill::Easy, Skill::Normal, Skill::Hard};
 constexpr std::array<const char*, 3> SkillNames = {"Easy", "Normal", "Hard"};
+std::string onlySkill;  // empty for every skill
+
+bool Measured(std::size_t skill) { return onlySkill.empty() || onlySkill == SkillNames[skill]; }
 
 class FixedClock final : public Clock {
  public:
@@ -116,6 +120,7 @@ void Solo(int games) {
   std::printf("## Alone, classic game (%d games per skill)\n\n", games);
   std::printf("| skill | 100 food eaten | crashed | stalled | median food eaten |\n|---|---:|---:|---:|---:|\n");
   for (std::size_t s = 0; s < Skills.size(); ++s) {
+    if (!Measured(s)) continue;
     int won = 0, crashed = 0, stalled = 0;
     std::vector<double> eaten;
     for (int seed = 1; seed <= games; ++seed) {
@@ -141,6 +146,7 @@ void Campaign(int games) {
   for (int level = levels::FirstLevel; level <= levels::LastLevel; ++level) std::printf("---:|");
   std::printf("\n");
   for (std::size_t s = 0; s < Skills.size(); ++s) {
+    if (!Measured(s)) continue;
     std::printf("| %s |", SkillNames[s]);
     for (int level = levels::FirstLevel; level <= levels::LastLevel; ++level) {
       int passed = 0;
@@ -198,6 +204,7 @@ void DecisionTimeTable() {
   std::printf("\n## Time per decision, every decision above (microseconds)\n\n");
   std::printf("| skill | decisions | median | 99th percentile | longest |\n|---|---:|---:|---:|---:|\n");
   for (std::size_t s = 0; s < Skills.size(); ++s) {
+    if (!Measured(s)) continue;
     const std::vector<double>& times = DecisionTimes(Skills[s]);
     std::printf("| %s | %zu | %.1f | %.1f | %.1f |\n", SkillNames[s], times.size(), Percentile(times, 0.5),
                 Percentile(times, 0.99), times.empty() ? 0.0 : *std::max_element(times.begin(), times.end()));
@@ -214,11 +221,13 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc)
       games = std::max(1, std::atoi(argv[++i]));
+    else if (std::strcmp(argv[i], "--skill") == 0 && i + 1 < argc)
+      onlySkill = argv[++i];
     else
       only = argv[i];
   }
   if (!only.empty() && only != "solo" && only != "campaign" && only != "duel") {
-    std::fprintf(stderr, "usage: %s [--games N] [solo | campaign | duel]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--games N] [--skill Easy|Normal|Hard] [solo | campaign | duel]\n", argv[0]);
     return 2;
   }
   if (only.empty() || only == "solo") Solo(games);
