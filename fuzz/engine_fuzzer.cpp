@@ -1,7 +1,8 @@
 // Reads its input as a game: a sequence of commands (ticks, any key code,
 // speed clicks with any index, every menu command, the settings applied with
 // any pictures, help opened and closed, end-screen clicks at any time, the
-// game going out of sight), and stops at the first rule the game breaks.
+// game going out of sight, the computer taking over or handing back either
+// player at any skill), and stops at the first rule the game breaks.
 #include <cstdio>
 #include <cstdlib>
 #include <span>

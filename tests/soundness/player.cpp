@@ -30,15 +30,22 @@ int Moving(const SlotArray& body, Int16 len) {
 
 }  // namespace
 
+// In one game in four the computer steers player 1, in another player 1 and
+// player 2, at a skill chosen at random.
 std::vector<Command> BusyPlayer::Opening() {
-  return {MenuCommand(Roll(2) ? MenuItem::OnePlayer : MenuItem::TwoPlayers),
-          MenuCommand(Roll(2) ? MenuItem::Classic : MenuItem::Campaign), Command{Op::Speed, Int16(Roll(7))}};
+  std::vector<Command> opening = {MenuCommand(Roll(2) ? MenuItem::OnePlayer : MenuItem::TwoPlayers),
+                                  MenuCommand(Roll(2) ? MenuItem::Classic : MenuItem::Campaign),
+                                  Command{Op::Speed, Int16(Roll(7))}};
+  const int computers = Roll(4);
+  if (computers >= 2) opening.push_back({Op::Computer, 1, Int16(Roll(3))});
+  if (computers == 3) opening.push_back({Op::Computer, 2, Int16(Roll(3))});
+  return opening;
 }
 
 Command BusyPlayer::Next(const Session& session) {
   if (!session.game().widgets.Timer1.Enabled) return WhileStopped(session);
   if (Roll(1000) < asides_) return Aside(session);
-  return Steer(session.game());
+  return Steer(session);
 }
 
 // Windows stay up for a while; in the meantime stray keys and ticks that
@@ -131,14 +138,17 @@ int BusyPlayer::Choose(const Game& game, const Snake& snake, int moving) {
   return best;
 }
 
-// Before each tick: the keys that turn each snake towards the food, then the tick.
-Command BusyPlayer::Steer(const Game& game) {
+// Before each tick: the keys that turn each snake the computer does not
+// steer towards the food, then the tick.
+Command BusyPlayer::Steer(const Session& session) {
+  const Game& game = session.game();
   if (!steered_) {
     steered_ = true;
     std::vector<Snake> snakes = {
         {1, game.Body1, game.Len1, {Key::RightArrow, Key::LeftArrow, Key::UpArrow, Key::DownArrow}}};
     if (game.OnePlayer == False) snakes.push_back({2, game.Body2, game.Len2, {Key::D, Key::A, Key::W, Key::S}});
     for (const Snake& snake : snakes) {
+      if (session.computerSteers(snake.player)) continue;
       const int moving = Moving(snake.body, snake.len);
       const int wanted = Choose(game, snake, moving);
       if (wanted == moving) continue;

@@ -35,7 +35,7 @@ class BusyPlayer {
   int Roll(int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice_); }
   Command WhileStopped(const Session& session);
   Command Aside(const Session& session);
-  Command Steer(const Game& game);
+  Command Steer(const Session& session);
   int Choose(const Game& game, const Snake& snake, int moving);
   const std::vector<int>& DistancesToFood(const Game& game);
   int Room(const Game& game, const Snake& snake, int cell, int cap);

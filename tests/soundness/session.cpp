@@ -25,6 +25,8 @@ std::vector<int> ArgumentModuli(Op op) {
       return {60, 60};
     case Op::Turn:
       return {4, 6};
+    case Op::Computer:
+      return {4, 4};
     default:
       return {};
   }
@@ -134,15 +136,25 @@ std::vector<std::string> Session::Apply(const Command& command) {
     case Op::Turn:
       game_.TurnPlayer(command.a, command.b);
       break;
+    case Op::Computer:
+      if (command.a < 1 || command.a > 2) return {};
+      if (command.b > static_cast<int>(Skill::Hard))
+        computers_[command.a - 1].reset();
+      else
+        computers_[command.a - 1].emplace(static_cast<Skill>(command.b), command.a);
+      return {};
     default:
       return {};
   }
   return SoundnessFaults(game_, After::Command);
 }
 
-// The game's clock only fires while it runs.
+// The game's clock only fires while it runs; the computer decides just
+// before each tick, through the same turn rule as the keys.
 std::vector<std::string> Session::Tick() {
   if (!game_.widgets.Timer1.Enabled) return {};
+  for (Int16 player = 1; player <= 2; ++player)
+    if (computerSteers(player)) game_.TurnPlayer(player, computers_[player - 1]->decide(game_, player));
   game_.Timer1_Timer();
   ++ticks_;
   return SoundnessFaults(game_, After::Tick);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "brain.h"
 #include "game.h"
 
 namespace ouroboard::testing {
@@ -34,6 +35,7 @@ enum class Op : std::uint8_t {
   Time,            // a = minute, b = second of the local clock
   OutOfSight,      // the main window minimised, or another program chosen
   Turn,            // a = player 0..3, b = heading 0..5: a game controller's turn
+  Computer,        // a = player 0..3, b = skill 0..2, or 3: the player's own hands again
   Count
 };
 
@@ -87,6 +89,8 @@ class Session {
   bool helpOpen() const { return helpOpen_; }
   bool exited() const { return exited_; }
   long ticks() const { return ticks_; }
+  // Whether the computer steers the player, just before each tick.
+  bool computerSteers(int player) const { return (player == 1 || player == 2) && computers_[player - 1].has_value(); }
 
   // Runs the command as the windows would: ticks only while the clock runs,
   // Settings and Help answer only while open, the end screen only while
@@ -97,6 +101,7 @@ class Session {
   std::vector<std::string> Tick();
   void Choose(MenuItem item);
 
+  std::array<std::optional<Brain>, 2> computers_;
   FakeClock clock_;
   MixingRandom random_;
   Game game_{clock_, random_};
