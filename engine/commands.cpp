@@ -46,10 +46,12 @@ void Game::NG_Click() {
   widgets.Timer1.Enabled = true;
 }
 
-// On an end screen the player asks to play: the screen goes as its click
-// makes it go.
+// Behind a lost game or a passed level the player asks to play: the screen
+// goes as its click makes it go. Behind the screens that end a mode play runs
+// on, and the command pauses and resumes it as anywhere else.
 void Game::PR_Click() {
-  if (widgets.EndScreen.Shown)
+  HelpPaused = false;
+  if (EndScreenHoldsTheClock())
     EndScreenClicked();
   else if (widgets.Timer1.Enabled)
     widgets.Timer1.Enabled = false;
@@ -77,9 +79,17 @@ void Game::SettingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
   StartClock();
 }
 
-void Game::hlp_Click() { widgets.Timer1.Enabled = false; }
+// Reading the rules pauses a running game; a pause the player chose is theirs
+// to end, so closing Help resumes only a game that Help paused.
+void Game::hlp_Click() {
+  if (widgets.Timer1.Enabled) HelpPaused = true;
+  widgets.Timer1.Enabled = false;
+}
 
-void Game::HelpClosed() { StartClock(); }
+void Game::HelpClosed() {
+  if (HelpPaused) StartClock();
+  HelpPaused = false;
+}
 
 // A lost game or a passed level waits for its end screen to be dismissed:
 // play must not run on unseen behind it. The screens that end a mode leave

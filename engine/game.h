@@ -48,6 +48,9 @@ class Game {
   // heading; NoTurn when nothing waits.
   Int16 Waiting1 = NoTurn;
   Int16 Waiting2 = NoTurn;
+  // Opening Help stopped a running game, and the player has neither paused
+  // nor resumed it since: closing Help starts it again.
+  bool HelpPaused = false;
 
   Widgets widgets;
 

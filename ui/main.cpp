@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
   ouroboard::SnakeTable table;
   table.show();
 #ifdef OUROBOARD_PADS
-  auto* pads = new ouroboard::Pads(table);
+  // Gone before the game it feeds.
+  const auto pads = std::make_unique<ouroboard::Pads>(table.session(), table.intents());
   new StartWhenShown(table.windowHandle(), *pads);
 #endif
   return QApplication::exec();

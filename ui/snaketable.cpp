@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QRandomGenerator>
 
 #include "board.h"
 #include "choicepicture.h"
@@ -24,15 +23,10 @@
 
 namespace ouroboard {
 
-SnakeTable::SnakeTable()
-    : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)),
-      random_(QRandomGenerator::global()->generate64()),
-      game_(systemClock_, random_) {
+SnakeTable::SnakeTable() : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)) {
   setObjectName(QStringLiteral("SnakeTable"));
   setAccessibleDescription(tr("A snake game. Press %1 for help.")
                                .arg(keysOf(Command::Help).keys.front().toString(QKeySequence::NativeText)));
-  timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
   installAccessibleRoles();
   buildClientArea();
   buildMenu();
@@ -40,12 +34,21 @@ SnakeTable::SnakeTable()
   // Placed before the window exists, so that the position is the frame's.
   layout()->activate();
   centreOnScreen(this);
-  keyboard_ = new Keyboard(intents_, this);
+  addInputSources();
+  connect(&session_, &Session::changed, this, &SnakeTable::showGame);
+  showGame();
+}
+
+void SnakeTable::addInputSources() {
+  keyboard_ = std::make_unique<Keyboard>(intents_);
   keyboard_->steerFrom(this);
-  shortcuts_ = new Shortcuts(*this);
-  new Absence(intents_, this);
-  game_.Form_Load();
-  sync();
+  shortcuts_ = std::make_unique<Shortcuts>(*this, intents_);
+  shortcuts_->bind(Command::PauseResume, menu_.PR);
+  shortcuts_->bind(Command::NewGame, menu_.NG);
+  shortcuts_->bind(Command::Help, menu_.hlp);
+  shortcuts_->bind(Command::Exit, menu_.ext);
+  shortcuts_->openWith(menu_.opt);
+  absence_ = std::make_unique<Absence>(intents_, this);
 }
 
 // Exit leaves the other windows without running their closing code.
@@ -77,7 +80,7 @@ void SnakeTable::buildSpeedIndicator(QWidget* client) {
   for (int i = 0; i < SpeedStepCount; ++i) {
     const QRect place(536 + 24 * i, 152 - 16 * i, 20, 36 + 16 * i);
     speedPic_[i] = new SpeedBar(client, i, place);
-    connect(speedPic_[i], &PictureView::clicked, this, [this, i] { SpeedPic_Click(i); });
+    connect(speedPic_[i], &PictureView::clicked, this, [this, i] { intents_.chooseSpeed(i); });
   }
 }
 
@@ -113,99 +116,77 @@ void SnakeTable::buildMenu() {
   QMenu* opt = bar->addMenu(tr("Options"));
   opt->setObjectName(QStringLiteral("opt"));
   menu_.opt = opt;
-  menu_.NG = addCommand(opt, "NG", tr("New Game"), &SnakeTable::NG_Click);
+  menu_.NG = addCommand(opt, "NG", tr("New Game"), [this] { intents_.newGame(); });
   QMenu* aa = opt->addMenu(tr("Players"));
   aa->setObjectName(QStringLiteral("aa"));
-  menu_.p1 = addChoice(aa, "p1", tr("1 Player"), &Game::p1_Click);
-  menu_.p2 = addChoice(aa, "p2", tr("2 Player"), &Game::p2_Click);
+  menu_.p1 = addChoice(aa, "p1", tr("1 Player"), [this] { intents_.choosePlayers(1); });
+  menu_.p2 = addChoice(aa, "p2", tr("2 Player"), [this] { intents_.choosePlayers(2); });
   QMenu* mde = opt->addMenu(tr("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
-  menu_.classic = addChoice(mde, "classic", tr("Classic"), &Game::classic_Click);
-  menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), &Game::cpn_Click);
-  menu_.set = addCommand(opt, "set", tr("Settings"), &SnakeTable::set_Click);
-  menu_.ext = addCommand(opt, "ext", tr("Exit"), &SnakeTable::ext_Click);
-  menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), &SnakeTable::hlp_Click);
-  menu_.PR = addCommand(nullptr, "PR", gameWords(game_.widgets.PRCaption()), &SnakeTable::PR_Click);
+  menu_.classic = addChoice(mde, "classic", tr("Classic"), [this] { intents_.chooseCampaign(false); });
+  menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), [this] { intents_.chooseCampaign(true); });
+  menu_.set = addCommand(opt, "set", tr("Settings"), [this] { set_Click(); });
+  menu_.ext = addCommand(opt, "ext", tr("Exit"), [this] { ext_Click(); });
+  menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), [this] { hlp_Click(); });
+  menu_.PR =
+      addCommand(nullptr, "PR", gameWords(game().widgets.PRCaption()), [this] { intents_.pauseOrResume(); });
 }
 
 // A command on a menu, or straight on the menu bar when menu is null.
 QAction* SnakeTable::addCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (SnakeTable::*handler)()) {
+                                std::function<void()> handler) {
   auto* action = new QAction(caption, this);
   action->setObjectName(QLatin1String(name));
   if (menu != nullptr)
     menu->addAction(action);
   else
     menuBar()->addAction(action);
-  connect(action, &QAction::triggered, this, handler);
+  connect(action, &QAction::triggered, this, std::move(handler));
   return action;
 }
 
-// A menu item whose check mark only the game sets: sync() after the command
-// puts back whatever Qt toggled on the click.
-QAction* SnakeTable::addChoice(QMenu* menu, const char* name, const QString& caption, void (Game::*command)()) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(QLatin1String(name));
+// A menu item whose check mark only the game sets: showing the game after the
+// command puts back whatever Qt toggled on the click.
+QAction* SnakeTable::addChoice(QMenu* menu, const char* name, const QString& caption,
+                               std::function<void()> command) {
+  QAction* action = addCommand(menu, name, caption, std::move(command));
   action->setCheckable(true);
-  menu->addAction(action);
-  connect(action, &QAction::triggered, this, [this, command] { run(command); });
   return action;
-}
-
-void SnakeTable::run(void (Game::*command)()) {
-  (game_.*command)();
-  sync();
-}
-
-void SnakeTable::tick() {
-  emit aboutToTick();
-  run(&Game::Timer1_Timer);
-}
-
-void SnakeTable::SpeedPic_Click(int index) {
-  game_.SpeedPic_Click(static_cast<Int16>(index));
-  sync();
 }
 
 void SnakeTable::set_Click() {
-  game_.set_Click();
+  intents_.openSettings();
   // A closed window is on its way out; a new one starts from the pictures in use.
   if (settings_ == nullptr || settings_->isHidden()) {
-    settings_ = new Settings(book_, game_.widgets, this);
+    settings_ = new Settings(book_, game().widgets, this);
     connect(settings_, &Settings::applied, this, &SnakeTable::settingsApplied);
     shortcuts_->reachFrom(settings_);
     // Closed any way, it hands the keyboard back, so that P resumes at once.
     connect(settings_, &QObject::destroyed, this, [this] { activateWindow(); });
   }
   settings_->show();
-  settings_->raise();
-  settings_->activateWindow();
-  sync();
+  bringForward(settings_);
 }
 
 void SnakeTable::settingsApplied(Picture snake1, Picture snake2, Picture obstacle) {
-  game_.SettingsApplied(snake1, snake2, obstacle);
-  sync();
+  intents_.applySettings(snake1, snake2, obstacle);
   activateWindow();  // the restarted game takes the keyboard back at once
 }
 
 void SnakeTable::hlp_Click() {
-  game_.hlp_Click();
+  intents_.openHelp();
   if (help_ == nullptr || help_->isHidden()) {
     help_ = new HlpFrm(this);
     connect(help_, &HlpFrm::closed, this, &SnakeTable::helpClosed);
     shortcuts_->reachFrom(help_);
   }
   help_->show();
-  help_->raise();
-  help_->activateWindow();
-  sync();
+  bringForward(help_);
 }
 
 void SnakeTable::helpClosed() {
   help_ = nullptr;
-  game_.HelpClosed();
-  sync();
+  intents_.closeHelp();
   activateWindow();  // the running game takes the keyboard back at once
 }
 
@@ -235,28 +216,27 @@ QString SnakeTable::gameWords(const std::string& words) {
   return QCoreApplication::translate("Game", words.c_str());
 }
 
-void SnakeTable::sync() {
-  const Widgets& shown = game_.widgets;
+void SnakeTable::showGame() {
+  const Widgets& shown = game().widgets;
   syncTitle();
   syncScorePanel(shown);
   syncMenu(shown);
   // The board repaints at once, and with it any label changed above.
   board_->showCells(shown.TableBlock);
-  syncClock(shown.Timer1);
   syncMainWindow(shown.MainWindowVisible);
   syncEndScreen(shown.EndScreen);
 }
 
 // The title names the level, which few syncs change.
 void SnakeTable::syncTitle() {
-  std::string caption = game_.Caption();
+  std::string caption = game().Caption();
   if (caption == title_) return;
   title_ = std::move(caption);
-  setWindowTitle(game_.Campaign == True ? tr("Ouroboard — Level %1").arg(game_.Level) : tr("Ouroboard"));
+  setWindowTitle(game().Campaign == True ? tr("Ouroboard — Level %1").arg(game().Level) : tr("Ouroboard"));
 }
 
 void SnakeTable::syncScorePanel(const Widgets& shown) {
-  const int speed = game_.SpeedStep();
+  const int speed = game().SpeedStep();
   for (int i = 0; i < SpeedStepCount; ++i) {
     speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
     speedPic_[i]->setChecked(i == speed);
@@ -289,17 +269,6 @@ void SnakeTable::announceCaption(QAction* command) {
   QAccessible::updateAccessibility(&event);
 }
 
-// Setting the interval restarts a running timer, so only a change is passed on.
-void SnakeTable::syncClock(const GameClock& clock) {
-  if (timer_.interval() != clock.Interval) timer_.setInterval(clock.Interval);
-  if (clock.Enabled == timer_.isActive()) return;
-  if (clock.Enabled)
-    timer_.start();
-  else
-    timer_.stop();
-  emit clockChanged(clock.Enabled);
-}
-
 // Before its first showing the window's visibility is main()'s business.
 void SnakeTable::syncMainWindow(bool visible) {
   if (!shown_) return;
@@ -308,17 +277,19 @@ void SnakeTable::syncMainWindow(bool visible) {
 }
 
 // While the main window is hidden the end screen stands alone; a screen that
-// changes between the two is put up anew.
+// changes between the two is put up anew. Once the screen has gone, whatever
+// dismissed it, the main window comes to the front with the keyboard.
 void SnakeTable::syncEndScreen(const EndScreenView& view) {
   const bool standsAlone = shown_ && isHidden();
   if (endScreen_ != nullptr && (!view.Shown || endScreen_->standsAlone() != standsAlone)) {
     endScreen_->dismiss();
     endScreen_ = nullptr;
+    if (!view.Shown) bringForward(this);
   }
   if (!view.Shown) return;
   if (endScreen_ == nullptr) {
     endScreen_ = new EndScreen(this, board_, standsAlone);
-    connect(endScreen_, &EndScreen::clicked, this, [this] { intents_.dismissEndScreen(); });
+    connect(endScreen_, &EndScreen::clicked, &intents_, &Intents::dismissEndScreen);
     keyboard_->steerFrom(endScreen_);
     shortcuts_->reachFrom(endScreen_);
   }
@@ -327,16 +298,23 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   endScreenShows_ = view.ShowCount;
   endScreen_->describe(view.Background);
   endScreen_->show();
-  endScreen_->raise();
-  endScreen_->activateWindow();
+  bringForward(endScreen_);
 }
 
-// Restored from the task bar, the game hands the keyboard to its end screen.
+void SnakeTable::bringForward(QWidget* window) {
+  window->raise();
+  window->activateWindow();
+}
+
+// Restored from the task bar, the game brings its other open windows back
+// over the main window, the end screen last, and the last takes the keyboard.
 void SnakeTable::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange || isMinimized()) return;
-  if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized && endScreen_ != nullptr)
-    endScreen_->activateWindow();
+  if (!(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized)) return;
+  for (QWidget* window :
+       {static_cast<QWidget*>(settings_), static_cast<QWidget*>(help_), static_cast<QWidget*>(endScreen_)})
+    if (window != nullptr && window->isVisible()) bringForward(window);
 }
 
 void SnakeTable::showEvent(QShowEvent* event) {

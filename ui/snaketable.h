@@ -3,13 +3,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 #include <array>
+#include <functional>
+#include <memory>
 
-#include "game.h"
 #include "input/intents.h"
 #include "picturebook.h"
-#include "platform.h"
+#include "session.h"
 
 class QAction;
 class QLabel;
@@ -17,6 +17,7 @@ class QMenu;
 
 namespace ouroboard {
 
+class Absence;
 class Board;
 class ClientArea;
 class EndScreen;
@@ -27,8 +28,9 @@ class PictureView;
 class Settings;
 class SpeedBar;
 
-// The engine decides everything; this window forwards every event to it and
-// then, in sync(), makes the Qt widgets show what the engine's widgets hold.
+// The engine decides everything; this window passes every event on to it as
+// an intent and, whenever the game changes, makes the Qt widgets show what
+// the engine's widgets hold.
 class SnakeTable : public QMainWindow {
   Q_OBJECT
 
@@ -52,11 +54,12 @@ class SnakeTable : public QMainWindow {
   SnakeTable();
   ~SnakeTable() override;
 
-  Game& game() { return game_; }
+  Session& session() { return session_; }
+  Game& game() { return session_.game(); }
   Intents& intents() { return intents_; }
   const Menu& menu() const { return menu_; }
   const PictureBook& pictures() const { return book_; }
-  const QTimer& gameClock() const { return timer_; }
+  const QTimer& gameClock() const { return session_.clock(); }
   Board* board() const { return board_; }
   QWidget* clientArea() const;
   Settings* settingsWindow() const;
@@ -64,14 +67,9 @@ class SnakeTable : public QMainWindow {
   EndScreen* endScreen() const;
 
   // One tick of the game clock, as its timeout runs it.
-  void tick();
-  // Makes every window show the engine's current state.
-  void sync();
-
- signals:
-  // Input that waits to be read is read now, so that it counts for this move.
-  void aboutToTick();
-  void clockChanged(bool running);
+  void tick() { session_.tick(); }
+  // Makes the clock and every window show the engine's current state.
+  void sync() { session_.update(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -83,33 +81,29 @@ class SnakeTable : public QMainWindow {
   void buildSpeedIndicator(QWidget* client);
   void buildScorePanel(QWidget* client);
   void buildMenu();
-  QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (SnakeTable::*handler)());
-  QAction* addChoice(QMenu* menu, const char* name, const QString& caption, void (Game::*command)());
+  QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> handler);
+  QAction* addChoice(QMenu* menu, const char* name, const QString& caption, std::function<void()> command);
   static QString gameWords(const std::string& words);
-  void run(void (Game::*command)());
+  void addInputSources();
 
-  void NG_Click() { run(&Game::NG_Click); }
-  void PR_Click() { intents_.pauseOrResume(); }
   void set_Click();
   void hlp_Click();
   void ext_Click();
-  void SpeedPic_Click(int index);
   void settingsApplied(Picture snake1, Picture snake2, Picture obstacle);
   void helpClosed();
 
+  void showGame();
   void syncTitle();
   void syncScorePanel(const Widgets& shown);
   void syncMenu(const Widgets& shown);
   void announceCaption(QAction* command);
-  void syncClock(const GameClock& clock);
   void syncMainWindow(bool visible);
   void syncEndScreen(const EndScreenView& view);
+  void bringForward(QWidget* window);
 
-  SystemClock systemClock_;
-  MixingRandom random_;
-  Game game_;
+  Session session_;
+  Intents intents_{session_};
   PictureBook book_;
-  QTimer timer_;
 
   ClientArea* client_ = nullptr;
   Board* board_ = nullptr;
@@ -118,10 +112,11 @@ class SnakeTable : public QMainWindow {
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
   Menu menu_;
-  Intents intents_{*this};
 
-  Keyboard* keyboard_ = nullptr;
-  Shortcuts* shortcuts_ = nullptr;
+  // The input sources go before the game they feed.
+  std::unique_ptr<Keyboard> keyboard_;
+  std::unique_ptr<Shortcuts> shortcuts_;
+  std::unique_ptr<Absence> absence_;
   QPointer<Settings> settings_;
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;

@@ -73,6 +73,44 @@ TEST_F(ClockTest, OutOfSightPausesButNeverResumes) {
   }
 }
 
+// What the player does around Help, written as P (pause or resume), H (open
+// Help) and C (close it): closing Help resumes only a game that Help paused
+// and that the player has not paused or resumed since.
+TEST_F(ClockTest, ClosingHelpResumesOnlyWhatHelpPaused) {
+  const std::pair<const char*, bool> cases[] = {
+      {"HC", true},   {"PHC", false}, {"HPC", true},  {"HPPC", false},
+      {"PHPC", true}, {"HHC", true},  {"HPHC", true}, {"HCPHC", false},
+  };
+  for (const auto& [moves, runsAfter] : cases) {
+    Load();
+    for (const char* move = moves; *move != 0; ++move) {
+      if (*move == 'P') game.PR_Click();
+      if (*move == 'H') game.hlp_Click();
+      if (*move == 'C') game.HelpClosed();
+    }
+    EXPECT_EQ(game.widgets.Timer1.Enabled, runsAfter) << moves;
+  }
+}
+
+// Behind a lost game or a passed level the command plays on and the screen
+// goes; behind the screens that end a mode it pauses and resumes the game
+// running there, and the screen stays.
+TEST_F(ClockTest, PauseBehindAnEndScreen) {
+  for (const Picture card :
+       {Picture::GameOver, Picture::LevelProceed, Picture::ClassicOver, Picture::CampaignOver}) {
+    const bool endsAMode = card == Picture::ClassicOver || card == Picture::CampaignOver;
+    game.widgets.EndScreen = {true, card, 1};
+    game.widgets.Timer1.Enabled = endsAMode;
+    game.PR_Click();
+    EXPECT_EQ(game.widgets.EndScreen.Shown, endsAMode) << int(card);
+    EXPECT_EQ(game.widgets.Timer1.Enabled, !endsAMode) << int(card);
+    game.PR_Click();
+    EXPECT_EQ(game.widgets.EndScreen.Shown, endsAMode) << int(card);
+    EXPECT_EQ(game.widgets.Timer1.Enabled, endsAMode) << int(card);
+    game.widgets.EndScreen = {};
+  }
+}
+
 TEST_F(ClockTest, ClicksOutsideTheIndicatorAreIgnored) {
   game.Score1 = 300;
   for (const Int16 index : {Int16{-1}, Int16{7}}) game.SpeedPic_Click(index);

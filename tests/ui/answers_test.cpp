@@ -32,6 +32,7 @@ struct ClockCase {
   Starter starter;
   std::optional<Picture> card;
   bool endScreenStays;
+  bool runs;
 };
 
 void PrintTo(const ClockCase& c, std::ostream* out) {
@@ -41,7 +42,8 @@ void PrintTo(const ClockCase& c, std::ostream* out) {
 class ClockRuleTest : public AnswersTest, public ::testing::WithParamInterface<ClockCase> {};
 
 // Whatever starts the clock: behind a lost game or a passed level only the
-// screen's dismissal does; the screens that end a mode run the next game.
+// screen's dismissal does; the screens that end a mode run the next game,
+// which PAUSE and P pause there. A pause the player chose outlasts Help.
 TEST_P(ClockRuleTest, OnlyTheDismissalStartsTheClockBehindAnEndScreen) {
   const ClockCase& c = GetParam();
   if (c.card)
@@ -71,9 +73,8 @@ TEST_P(ClockRuleTest, OnlyTheDismissalStartsTheClockBehindAnEndScreen) {
       break;
   }
   settle();
-  const bool holds = c.card == Picture::GameOver || c.card == Picture::LevelProceed;
   EXPECT_EQ(endScreenUp(), c.endScreenStays);
-  EXPECT_EQ(running(), !(holds && c.endScreenStays));
+  EXPECT_EQ(running(), c.runs);
   EXPECT_EQ(table.isVisible(), !endScreenUp() || c.card != Picture::LevelProceed);
 }
 
@@ -84,8 +85,13 @@ std::vector<ClockCase> clockCases() {
   for (const Starter starter :
        {Starter::Resume, Starter::P, Starter::HelpClosed, Starter::SettingsOk, Starter::NewGame})
     for (const auto& card : cards) {
-      const bool closes = starter == Starter::Resume || starter == Starter::P || starter == Starter::NewGame;
-      cases.push_back({starter, card, card.has_value() && !closes});
+      const bool holds = card == Picture::GameOver || card == Picture::LevelProceed;
+      const bool pauseCommand = starter == Starter::Resume || starter == Starter::P;
+      const bool pauses = pauseCommand && card && !holds;  // the game behind the screen
+      const bool closes = starter == Starter::NewGame || (pauseCommand && !pauses);
+      const bool stays = card.has_value() && !closes;
+      const bool playerPaused = !card && starter == Starter::HelpClosed;  // before Help opened
+      cases.push_back({starter, card, stays, !(holds && stays) && !pauses && !playerPaused});
     }
   return cases;
 }
@@ -103,6 +109,25 @@ TEST_F(AnswersTest, EndScreenKeysWorkFromTheMainWindowAndRestoringHandsItTheKeyb
   table.showMinimized();
   table.showNormal();
   EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table.endScreen(); }, 1000));
+}
+
+// The desktop hands a restored main window the keyboard; the game passes it
+// on to the Help window open over it.
+TEST_F(AnswersTest, RestoringBringsAnOpenHelpBackWithTheKeyboard) {
+  choose("hlp");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(table.helpWindow()));
+  table.showMinimized();
+  table.activateWindow();
+  table.showNormal();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table.helpWindow(); }, 1000));
+}
+
+// A click on a speed bar asks the game as the speed keys do, through the intents.
+TEST_F(AnswersTest, ASpeedBarClickGoesThroughTheIntents) {
+  QSignalSpy asked(&table.intents(), &Intents::asked);
+  click(onClient(QStringLiteral("SpeedPic(4)")));
+  EXPECT_EQ(asked.size(), 1);
+  EXPECT_EQ(table.gameClock().interval(), Game::SpeedIntervals[4]);
 }
 
 TEST_F(AnswersTest, APassedLevelAloneOnTheScreenHasItsOwnTaskBarEntry) {
@@ -158,9 +183,11 @@ struct PlaceCase {
   std::string_view chooses;  // empty: nothing
 };
 
-// Where the layout types no Latin letter, P and Ctrl+Q sit at their US places.
+// Where the layout types no Latin letter, P and Ctrl+Q sit at their US places,
+// on the main window and in Help's text alike.
 TEST_F(AnswersTest, LetterShortcutsByPlaceWhereTheLayoutHasNoLatinLetter) {
   QObject::disconnect(action("ext"), &QAction::triggered, &table, nullptr);
+  choose("hlp");
   const PlaceCase cases[] = {
       {0x0417, {}, 33, "PR"},                               // Russian Ze
       {0x03C0, {}, 33, "PR"},                               // Greek pi
@@ -169,13 +196,14 @@ TEST_F(AnswersTest, LetterShortcutsByPlaceWhereTheLayoutHasNoLatinLetter) {
       {0x0419, {}, 24, ""},
       {Qt::Key_A, Qt::ControlModifier, 24, ""},  // AZERTY: Ctrl+A
   };
-  for (const PlaceCase& c : cases) {
-    QSignalSpy pause(action("PR"), &QAction::triggered), exit(action("ext"), &QAction::triggered);
-    QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, 0, 0);
-    QApplication::sendEvent(&table, &press);
-    EXPECT_EQ(pause.size(), c.chooses == "PR" ? 1 : 0) << c.key;
-    EXPECT_EQ(exit.size(), c.chooses == "ext" ? 1 : 0) << c.key;
-  }
+  for (QWidget* target : {static_cast<QWidget*>(&table), table.helpWindow()->focusWidget()})
+    for (const PlaceCase& c : cases) {
+      QSignalSpy pause(action("PR"), &QAction::triggered), exit(action("ext"), &QAction::triggered);
+      QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, c.scanCode, 0, 0);
+      QApplication::sendEvent(target, &press);
+      EXPECT_EQ(pause.size(), c.chooses == "PR" ? 1 : 0) << c.key;
+      EXPECT_EQ(exit.size(), c.chooses == "ext" ? 1 : 0) << c.key;
+    }
 }
 
 // As a click on the next or previous bar; nothing beyond either end.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "table_fixture.h"
 
@@ -69,15 +70,12 @@ class PadsTest : public TableTest {
   }
   Int16 heading(int player) { return player == 1 ? game().Dir1[game().Len1] : game().Dir2[game().Len2]; }
 
-  Pads* pads = new Pads(table);
+  std::unique_ptr<Pads> pads = std::make_unique<Pads>(table.session(), table.intents());
 };
 
 TEST_F(PadsTest, TwoPadsSteerTwoPlayersAndAThirdDoesNothing) {
   std::unique_ptr<VirtualPad> first, second, third;
   for (auto* pad : {&first, &second, &third}) plug(*pad);
-  EXPECT_EQ(pads->playerOf(first->id()), 1);
-  EXPECT_EQ(pads->playerOf(second->id()), 2);
-  EXPECT_EQ(pads->playerOf(third->id()), 0);
   tap(*first, SDL_CONTROLLER_BUTTON_DPAD_UP);
   second->stick(0, 32767);
   pads->poll();
@@ -154,6 +152,27 @@ TEST_F(PadsTest, StartPausesAndResumesAndATurnCountsAtTheNextMove) {
   EXPECT_TRUE(pads->polling());
 }
 
+// Start pressed, or a playing pad pulled, since the last look: the pause is
+// read just before the tick and holds that tick's move back too.
+TEST_F(PadsTest, APauseReadJustBeforeATickStopsItsMove) {
+  std::unique_ptr<VirtualPad> pad, other;
+  plug(pad);
+  plug(other);
+  const std::function<void()> pauses[] = {[&] { pad->hold(SDL_CONTROLLER_BUTTON_START, true); },
+                                          [&] { other->pull(); }};
+  for (const auto& pause : pauses) {
+    choose("PR");
+    ASSERT_TRUE(table.gameClock().isActive());
+    pause();
+    const Cell head = game().Body1[game().Len1];
+    table.tick();
+    EXPECT_FALSE(table.gameClock().isActive());
+    EXPECT_EQ(game().Body1[game().Len1], head) << "a paused snake never moves";
+    pad->hold(SDL_CONTROLLER_BUTTON_START, false);
+    pads->poll();
+  }
+}
+
 // A and Start dismiss each of the end screens, as Return does.
 TEST_F(PadsTest, AAndStartDismissEveryEndScreen) {
   std::unique_ptr<VirtualPad> pad;
@@ -182,14 +201,17 @@ TEST_F(PadsTest, PullingAPlayingPadPausesAndPluggingTakesTheFirstFreePlace) {
   first->pull();
   pads->poll();
   EXPECT_FALSE(table.gameClock().isActive()) << "RESUME";
-  EXPECT_EQ(pads->playerOf(second->id()), 2) << "the pad behind keeps its player";
+  tap(*second, SDL_CONTROLLER_BUTTON_DPAD_UP);
+  EXPECT_EQ(heading(2), Heading::Up) << "the pad behind keeps its player";
+  EXPECT_EQ(heading(1), Heading::Right);
   second->pull();
   pads->poll();
   EXPECT_FALSE(table.gameClock().isActive());
   EXPECT_FALSE(pads->polling());
   std::unique_ptr<VirtualPad> again;
   plug(again);
-  EXPECT_EQ(pads->playerOf(again->id()), 1);
+  tap(*again, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  EXPECT_EQ(heading(1), Heading::Down);
 }
 
 // SDL is loaded only once the kernel lists a device with joystick or gamepad

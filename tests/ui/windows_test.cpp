@@ -201,15 +201,24 @@ TEST_F(TableTest, HelpStopsTheClockAndItsClosingRestartsIt) {
   EXPECT_TRUE(table.gameClock().isActive());
 }
 
-// Closing help restarts the clock even when the game was paused before; the
-// pause item then names what it will do: pause.
-TEST_F(TableTest, PauseItemFollowsTheClockAfterHelpCloses) {
-  pause();
-  choose("hlp");
-  ASSERT_NE(table.helpWindow(), nullptr);
-  table.helpWindow()->close();
-  EXPECT_TRUE(table.gameClock().isActive());
-  EXPECT_EQ(action("PR")->text(), "PAUSE");
+// A pause the player chose, before Help or with P in it, outlasts Help; the
+// pause that Help made ends with it. The pause item names what it will do.
+TEST_F(TableTest, ClosingHelpResumesOnlyAGameThatHelpPaused) {
+  const struct {
+    bool pausedBefore;
+    int pInHelp;
+    bool runsAfter;
+  } cases[] = {{false, 0, true}, {true, 0, false}, {false, 2, false}, {true, 1, true}};
+  for (const auto& c : cases) {
+    if (c.pausedBefore == table.gameClock().isActive()) choose("PR");
+    choose("hlp");
+    ASSERT_NE(table.helpWindow(), nullptr);
+    for (int i = 0; i < c.pInHelp; ++i) QTest::keyClick(table.helpWindow()->focusWidget(), Qt::Key_P);
+    table.helpWindow()->close();
+    settle();
+    EXPECT_EQ(table.gameClock().isActive(), c.runsAfter) << c.pausedBefore << c.pInHelp;
+    EXPECT_EQ(action("PR")->text(), c.runsAfter ? "PAUSE" : "RESUME");
+  }
 }
 
 class EndScreenTest : public TableTest {

@@ -9,8 +9,7 @@
 
 namespace ouroboard {
 
-Absence::Absence(Intents& intents, QWidget* mainWindow)
-    : QObject(mainWindow), intents_(intents), mainWindow_(mainWindow) {
+Absence::Absence(Intents& intents, QWidget* mainWindow) : intents_(intents), mainWindow_(mainWindow) {
   mainWindow->installEventFilter(this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &Absence::activationChanged);
 }

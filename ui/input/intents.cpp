@@ -1,49 +1,60 @@
 #include "intents.h"
 
-#include "snaketable.h"
+#include "session.h"
 
 namespace ouroboard {
 
+template <typename Command>
+void Intents::ask(Command&& command) {
+  emit asked();
+  session_.run(std::forward<Command>(command));
+}
+
 void Intents::steerByKey(Int16 keyCode) {
-  table_.game().Form_KeyDown(keyCode);
-  table_.sync();
+  ask([keyCode](Game& game) { game.Form_KeyDown(keyCode); });
 }
 
 void Intents::turn(int player, Int16 heading) {
-  table_.game().TurnPlayer(static_cast<Int16>(player), heading);
-  table_.sync();
+  ask([player, heading](Game& game) { game.TurnPlayer(static_cast<Int16>(player), heading); });
 }
 
-void Intents::pauseOrResume() {
-  table_.game().PR_Click();
-  table_.sync();
+void Intents::pauseOrResume() { ask(&Game::PR_Click); }
+
+void Intents::chooseSpeed(int step) {
+  ask([step](Game& game) { game.SpeedPic_Click(static_cast<Int16>(step)); });
 }
 
 void Intents::changeSpeed(int by) {
-  const int step = table_.game().SpeedStep() + by;
-  if (step < 0 || step >= SpeedStepCount) return;
-  table_.game().SpeedPic_Click(static_cast<Int16>(step));
-  table_.sync();
+  const int step = session_.game().SpeedStep() + by;
+  if (step >= 0 && step < SpeedStepCount) chooseSpeed(step);
 }
 
-// The main window comes back to the front with the keyboard.
+void Intents::newGame() { ask(&Game::NG_Click); }
+
+void Intents::choosePlayers(int players) { ask(players == 1 ? &Game::p1_Click : &Game::p2_Click); }
+
+void Intents::chooseCampaign(bool campaign) { ask(campaign ? &Game::cpn_Click : &Game::classic_Click); }
+
+void Intents::openSettings() { ask(&Game::set_Click); }
+
+void Intents::applySettings(Picture snake1, Picture snake2, Picture obstacle) {
+  ask([=](Game& game) { game.SettingsApplied(snake1, snake2, obstacle); });
+}
+
+void Intents::openHelp() { ask(&Game::hlp_Click); }
+
+void Intents::closeHelp() { ask(&Game::HelpClosed); }
+
 void Intents::dismissEndScreen() {
-  if (!table_.game().widgets.EndScreen.Shown) return;
-  table_.game().EndScreenClicked();
-  table_.sync();
-  table_.raise();
-  table_.activateWindow();
+  if (endScreenUp()) ask(&Game::EndScreenClicked);
 }
 
-void Intents::pauseIfRunning() {
-  table_.game().OutOfSight();
-  table_.sync();
-}
+void Intents::pauseIfRunning() { ask(&Game::OutOfSight); }
 
-bool Intents::endScreenUp() const { return table_.game().widgets.EndScreen.Shown; }
+bool Intents::endScreenUp() const { return session_.game().widgets.EndScreen.Shown; }
 
 bool Intents::plays(int player) const {
-  return player == 1 || (player == 2 && table_.game().OnePlayer == False);
+  return player == 1 || (player == 2 && session_.game().OnePlayer == False);
 }
 
 }  // namespace ouroboard

@@ -1,24 +1,38 @@
-// What a player asks of the game, whichever key, pad or window it came from:
-// each request is turned into engine calls here and nowhere else.
+// What a player asks of the game, whichever key, pad, menu or window it came
+// from: each request is turned into engine calls here and nowhere else.
 #pragma once
 
+#include <QObject>
+
+#include "picture.h"
 #include "types.h"
 
 namespace ouroboard {
 
-class SnakeTable;
+class Session;
 
-class Intents {
+class Intents : public QObject {
+  Q_OBJECT
+
  public:
-  explicit Intents(SnakeTable& table) : table_(table) {}
+  explicit Intents(Session& session) : session_(session) {}
 
   // A steering key, by the game's virtual key code.
   void steerByKey(Int16 keyCode);
   // Player 1 or 2 asks to head right, left, up or down (the heading codes).
   void turn(int player, Int16 heading);
   void pauseOrResume();
-  // The next (+1) or previous (-1) speed step, as a click on that bar.
+  // A speed step, 0..6, as a click on its bar.
+  void chooseSpeed(int step);
+  // The next (+1) or previous (-1) speed step.
   void changeSpeed(int by);
+  void newGame();
+  void choosePlayers(int players);
+  void chooseCampaign(bool campaign);
+  void openSettings();
+  void applySettings(Picture snake1, Picture snake2, Picture obstacle);
+  void openHelp();
+  void closeHelp();
   void dismissEndScreen();
   // Nobody is watching any more, or a player lost their controller: a
   // running game pauses.
@@ -27,8 +41,15 @@ class Intents {
   // Whether a player's snake is on the board in the game in force.
   bool plays(int player) const;
 
+ signals:
+  // Every request, as it goes to the game.
+  void asked();
+
  private:
-  SnakeTable& table_;
+  template <typename Command>
+  void ask(Command&& command);
+
+  Session& session_;
 };
 
 }  // namespace ouroboard

@@ -37,7 +37,7 @@ std::optional<Int16> steeringKeyCode(const QKeyEvent& event) {
   return keyBy(byPlace, event);
 }
 
-Keyboard::Keyboard(Intents& intents, QObject* parent) : QObject(parent), intents_(intents) {}
+Keyboard::Keyboard(Intents& intents) : intents_(intents) {}
 
 // An event filter on the window sees the keys its widgets leave unhandled;
 // none of them takes the focus, so that is every key but the shortcuts.

@@ -22,7 +22,7 @@ std::optional<Int16> steeringKeyCode(const QKeyEvent& event);
 // keys that dismiss an end screen while one is up.
 class Keyboard : public QObject {
  public:
-  Keyboard(Intents& intents, QObject* parent);
+  explicit Keyboard(Intents& intents);
 
   // Steering keys pressed while this window is active reach the game.
   void steerFrom(QWidget* window);

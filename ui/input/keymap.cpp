@@ -1,31 +1,34 @@
 #include "keymap.h"
 
+#include <linux/input-event-codes.h>
+
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace ouroboard {
 
+// X11 numbers a key's place as the kernel does, plus 8.
 const std::vector<SteeringKey>& steeringKeys() {
   static const std::vector<SteeringKey> keys = {
       {1, Qt::Key_Left, 0, Key::LeftArrow},
       {1, Qt::Key_Up, 0, Key::UpArrow},
       {1, Qt::Key_Right, 0, Key::RightArrow},
       {1, Qt::Key_Down, 0, Key::DownArrow},
-      {2, Qt::Key_A, 38, Key::A},
-      {2, Qt::Key_W, 25, Key::W},
-      {2, Qt::Key_D, 40, Key::D},
-      {2, Qt::Key_S, 39, Key::S},
+      {2, Qt::Key_A, KEY_A + 8, Key::A},
+      {2, Qt::Key_W, KEY_W + 8, Key::W},
+      {2, Qt::Key_D, KEY_D + 8, Key::D},
+      {2, Qt::Key_S, KEY_S + 8, Key::S},
   };
   return keys;
 }
 
 const std::vector<CommandKeys>& commandKeys() {
   static const std::vector<CommandKeys> keys = {
-      {Command::PauseResume, {Qt::Key_P, Qt::Key_Pause}, 33, QT_TRANSLATE_NOOP("Keys", "pause or resume")},
+      {Command::PauseResume, {Qt::Key_P, Qt::Key_Pause}, KEY_P + 8, QT_TRANSLATE_NOOP("Keys", "pause or resume")},
       {Command::NewGame, {Qt::Key_F2}, 0, QT_TRANSLATE_NOOP("Keys", "new game")},
       {Command::Help, {Qt::Key_F1}, 0, QT_TRANSLATE_NOOP("Keys", "help")},
       {Command::Options, {Qt::Key_F10}, 0, QT_TRANSLATE_NOOP("Keys", "open the Options menu")},
-      {Command::Exit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, 24, QT_TRANSLATE_NOOP("Keys", "exit")},
+      {Command::Exit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, KEY_Q + 8, QT_TRANSLATE_NOOP("Keys", "exit")},
       {Command::Faster,
        {Qt::Key_Plus, Qt::Key_Equal, QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
        0,

@@ -8,16 +8,18 @@
 #include <QFile>
 #include <QFileSystemWatcher>
 #include <QLibrary>
+#include <QLoggingCategory>
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 #include "intents.h"
-#include "snaketable.h"
+#include "session.h"
 
 namespace ouroboard {
 namespace {
+
+Q_LOGGING_CATEGORY(padsLog, "ouroboard.pads")
 
 // While the clock is stopped the pads are read about as often as a screen
 // refreshes; while it runs, just before each tick.
@@ -49,7 +51,7 @@ bool hasPadButtons(const QByteArray& keyBits) {
 
 void complain(const QString& why) {
   const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
-  std::fprintf(stderr, "%s\n", qPrintable(says.arg(why)));
+  qCWarning(padsLog).noquote() << says.arg(why);
 }
 
 }  // namespace
@@ -92,14 +94,14 @@ struct Pads::Pad {
   Int16 stickHeading = Game::NoTurn;  // where the stick last turned, until it rests
 };
 
-Pads::Pads(SnakeTable& table) : QObject(&table), table_(table), intents_(table.intents()) {
+Pads::Pads(Session& session, Intents& intents) : session_(session), intents_(intents) {
   timer_.setInterval(PollInterval);
   connect(&timer_, &QTimer::timeout, this, &Pads::poll);
   lookout_.setInterval(LookoutInterval);
-  connect(&table, &SnakeTable::aboutToTick, this, [this] {
+  connect(&session, &Session::aboutToTick, this, [this] {
     if (players_[0] || players_[1]) poll();
   });
-  connect(&table, &SnakeTable::clockChanged, this, &Pads::keepPolling);
+  connect(&session, &Session::clockChanged, this, &Pads::keepPolling);
 }
 
 Pads::~Pads() {
@@ -263,16 +265,10 @@ Pads::Pad* Pads::find(int instanceId) {
   return nullptr;
 }
 
-int Pads::playerOf(int instanceId) const {
-  for (const auto& pad : players_)
-    if (pad && pad->id == instanceId) return pad->player;
-  return 0;
-}
-
 // The timer runs only while a pad is plugged in and the clock is stopped.
 void Pads::keepPolling() {
   const bool any = players_[0] || players_[1];
-  if (any && !table_.gameClock().isActive())
+  if (any && !session_.clock().isActive())
     timer_.start();
   else
     timer_.stop();

@@ -15,7 +15,7 @@ union SDL_Event;
 namespace ouroboard {
 
 class Intents;
-class SnakeTable;
+class Session;
 
 // Whether the kernel lists an input device with joystick or gamepad buttons.
 bool aPadIsPlugged(const QString& inputClass = QStringLiteral("/sys/class/input"));
@@ -26,7 +26,7 @@ bool aPadIsPlugged(const QString& inputClass = QStringLiteral("/sys/class/input"
 // an end screen. Pulling out a playing player's pad pauses the game.
 class Pads : public QObject {
  public:
-  explicit Pads(SnakeTable& table);
+  Pads(Session& session, Intents& intents);
   ~Pads() override;
 
   // Opens SDL's game controllers; where they cannot be opened the game stays
@@ -36,8 +36,6 @@ class Pads : public QObject {
   void startWhenPlugged();
   // Takes in whatever the pads did since the last look.
   void poll();
-  // The player a pad steers (1 or 2), by SDL's instance id; 0 for none.
-  int playerOf(int instanceId) const;
   bool polling() const { return timer_.isActive(); }
 
  private:
@@ -52,10 +50,9 @@ class Pads : public QObject {
   Pad* find(int instanceId);
   void watchForNewDevices();
   bool giveUp(const QString& why);
-  void clockChanged(bool running);
   void keepPolling();
 
-  SnakeTable& table_;
+  Session& session_;
   Intents& intents_;
   std::unique_ptr<Library> sdl_;
   std::array<std::unique_ptr<Pad>, 2> players_;

@@ -3,13 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
 
+#include "intents.h"
 #include "keymap.h"
-#include "snaketable.h"
 
 namespace ouroboard {
 namespace {
@@ -35,63 +36,63 @@ void closeOnEscape(QWidget* window) {
   QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
-Shortcuts::Shortcuts(SnakeTable& table) : QObject(&table), table_(table) {
-  addShortcuts();
+Shortcuts::Shortcuts(QMainWindow& window, Intents& intents) : window_(window), intents_(intents) {
+  addSpeedKeys();
   keepAltOffTheMenuBar();
-  qApp->installEventFilter(this);
+  window.installEventFilter(this);
 }
 
 // The menu commands answer from every window of the game; the speed keys,
 // like the speed bars, on the main window. The end screen's keys are the
 // keyboard code's.
-void Shortcuts::addShortcuts() {
-  const SnakeTable::Menu& menu = table_.menu();
-  const std::pair<Command, QAction*> commands[] = {{Command::PauseResume, menu.PR},
-                                                   {Command::NewGame, menu.NG},
-                                                   {Command::Help, menu.hlp},
-                                                   {Command::Exit, menu.ext}};
-  for (const auto& [command, action] : commands) {
-    action->setShortcuts(keysOf(command).keys);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    everywhere_ << action;
-  }
-  for (const Command command : {Command::Faster, Command::Slower})
-    for (const QKeySequence& key : keysOf(command).keys)
-      connect(new QShortcut(key, &table_), &QShortcut::activated, this, [this, command] { run(command); });
+void Shortcuts::bind(Command command, QAction* action) {
+  action->setShortcuts(keysOf(command).keys);
+  action->setShortcutContext(Qt::ApplicationShortcut);
+  everywhere_ << action;
+  commands_[command] = action;
 }
 
-void Shortcuts::reachFrom(QWidget* window) const { window->addActions(everywhere_); }
+void Shortcuts::addSpeedKeys() {
+  for (const Command command : {Command::Faster, Command::Slower})
+    for (const QKeySequence& key : keysOf(command).keys)
+      connect(new QShortcut(key, &window_), &QShortcut::activated, this, [this, command] { run(command); });
+}
+
+void Shortcuts::reachFrom(QWidget* window) {
+  window->addActions(everywhere_);
+  window->installEventFilter(this);
+}
+
+void Shortcuts::openWith(QMenu* menu) { options_ = menu; }
 
 // F10 still opens Options, so that every command stays within reach of the keys.
 void Shortcuts::keepAltOffTheMenuBar() {
-  QMenuBar* bar = table_.menuBar();
+  QMenuBar* bar = window_.menuBar();
   auto* style = new NoAltNavigation(QApplication::style()->name());
-  style->setParent(&table_);
+  style->setParent(&window_);
   bar->setStyle(style);
-  auto* f10 = new QShortcut(keysOf(Command::Options).keys.front(), &table_);
+  auto* f10 = new QShortcut(keysOf(Command::Options).keys.front(), &window_);
   connect(f10, &QShortcut::activated, this, [this] { run(Command::Options); });
 }
 
 void Shortcuts::run(Command command) {
-  const SnakeTable::Menu& menu = table_.menu();
   switch (command) {
-    case Command::PauseResume:
-      return menu.PR->trigger();
-    case Command::Exit:
-      return menu.ext->trigger();
     case Command::Options:
-      return table_.menuBar()->setActiveAction(menu.opt->menuAction());
+      if (options_ != nullptr) window_.menuBar()->setActiveAction(options_->menuAction());
+      return;
     case Command::Faster:
-      return table_.intents().changeSpeed(+1);
+      return intents_.changeSpeed(+1);
     case Command::Slower:
-      return table_.intents().changeSpeed(-1);
+      return intents_.changeSpeed(-1);
     default:
+      if (const auto bound = commands_.find(command); bound != commands_.end()) bound->second->trigger();
       return;
   }
 }
 
-// A key press no shortcut took: on a layout that types no Latin letter there,
-// the letter shortcuts sit where a US keyboard has their letters.
+// A key press no shortcut took, in one of the game's windows: on a layout that
+// types no Latin letter there, the letter shortcuts sit where a US keyboard
+// has their letters.
 bool Shortcuts::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   return byPlace(*static_cast<QKeyEvent*>(event));
