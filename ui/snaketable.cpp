@@ -13,6 +13,7 @@
 #include "frame.h"
 #include "hlpfrm.h"
 #include "input/absence.h"
+#include "input/computer.h"
 #include "input/keyboard.h"
 #include "input/keymap.h"
 #include "input/shortcuts.h"
@@ -49,6 +50,7 @@ void SnakeTable::addInputSources() {
   shortcuts_->bind(Command::Exit, menu_.ext);
   shortcuts_->openWith(menu_.opt);
   absence_ = std::make_unique<Absence>(intents_, this);
+  computer_ = std::make_unique<Computer>(session_, intents_);
 }
 
 // Exit leaves the other windows without running their closing code.
@@ -121,15 +123,37 @@ void SnakeTable::buildMenu() {
   aa->setObjectName(QStringLiteral("aa"));
   menu_.p1 = addChoice(aa, "p1", tr("1 Player"), [this] { intents_.choosePlayers(1); });
   menu_.p2 = addChoice(aa, "p2", tr("2 Player"), [this] { intents_.choosePlayers(2); });
+  //: Players menu: a two-player game whose player 2 the computer steers
+  menu_.pc = addChoice(aa, "pc", tr("Against the Computer"), [this] { intents_.playAgainstComputer(); });
   QMenu* mde = opt->addMenu(tr("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
   menu_.classic = addChoice(mde, "classic", tr("Classic"), [this] { intents_.chooseCampaign(false); });
   menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), [this] { intents_.chooseCampaign(true); });
+  buildSkillMenu(opt);
   menu_.set = addCommand(opt, "set", tr("Settings"), [this] { set_Click(); });
   menu_.ext = addCommand(opt, "ext", tr("Exit"), [this] { ext_Click(); });
   menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), [this] { hlp_Click(); });
   menu_.PR =
       addCommand(nullptr, "PR", gameWords(game().widgets.PRCaption()), [this] { intents_.pauseOrResume(); });
+}
+
+// How well the computer plays; kept for the run, like every choice.
+void SnakeTable::buildSkillMenu(QMenu* opt) {
+  QMenu* skill = opt->addMenu(tr("Computer Skill"));
+  skill->setObjectName(QStringLiteral("skill"));
+  const std::tuple<const char*, QString, Skill> levels[] = {
+      //: Computer Skill menu: the computer plays weakest
+      {"easy", tr("Easy"), Skill::Easy},
+      {"normal", tr("Normal"), Skill::Normal},
+      //: Computer Skill menu: the computer plays its best
+      {"hard", tr("Hard"), Skill::Hard}};
+  for (std::size_t i = 0; i < menu_.skill.size(); ++i) {
+    const auto& [name, caption, level] = levels[i];
+    menu_.skill[i] = addChoice(skill, name, caption, [this, level] {
+      computer_->setSkill(level);
+      showGame();
+    });
+  }
 }
 
 // A command on a menu, or straight on the menu bar when menu is null.
@@ -199,11 +223,12 @@ namespace {
 // The scores are digits: compared as Latin-1 they need no conversion, and
 // most syncs change neither. A screen reader hears the new score as the
 // label's new name.
-void showScore(QLabel* label, int player, const std::string& score) {
+void showScore(QLabel* label, const QString& whose, const std::string& score) {
   const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
-  if (label->text() == text) return;
+  if (label->text() == text && label->property("whose") == whose) return;
   label->setText(text);
-  label->setAccessibleName(SnakeTable::tr("Player %1 score: %2").arg(player).arg(text));
+  label->setProperty("whose", whose);
+  label->setAccessibleName(whose.arg(text));
 }
 
 // The engine's own words, as the windows show them.
@@ -241,15 +266,21 @@ void SnakeTable::syncScorePanel(const Widgets& shown) {
     speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
     speedPic_[i]->setChecked(i == speed);
   }
-  showScore(label1_, 1, shown.Label1);
-  showScore(label2_, 2, shown.Label2);
+  const QString playerScore = tr("Player %1 score: %2");
+  showScore(label1_, playerScore.arg(1), shown.Label1);
+  //: For a screen reader: the score of player 2 while the computer steers it; %1 the score
+  showScore(label2_, intents_.computerPlayer() == 2 ? tr("Computer score: %1") : playerScore.arg(2), shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
 }
 
 void SnakeTable::syncMenu(const Widgets& shown) {
+  const bool computerPlays = intents_.computerPlayer() != 0;
   menu_.p1->setChecked(shown.p1Checked);
-  menu_.p2->setChecked(shown.p2Checked);
+  menu_.p2->setChecked(shown.p2Checked && !computerPlays);
+  menu_.pc->setChecked(shown.p2Checked && computerPlays);
+  for (std::size_t i = 0; i < menu_.skill.size(); ++i)
+    menu_.skill[i]->setChecked(computer_->skill() == static_cast<Skill>(i));
   menu_.classic->setChecked(shown.classicChecked);
   menu_.cpn->setChecked(shown.cpnChecked);
   const QString caption = gameWords(shown.PRCaption());

@@ -19,6 +19,7 @@ namespace ouroboard {
 
 class Absence;
 class Board;
+class Computer;
 class ClientArea;
 class EndScreen;
 class HlpFrm;
@@ -43,6 +44,8 @@ class SnakeTable : public QMainWindow {
     QAction* NG = nullptr;
     QAction* p1 = nullptr;
     QAction* p2 = nullptr;
+    QAction* pc = nullptr;
+    std::array<QAction*, 3> skill{};  // Easy, Normal, Hard
     QAction* classic = nullptr;
     QAction* cpn = nullptr;
     QAction* set = nullptr;
@@ -81,6 +84,7 @@ class SnakeTable : public QMainWindow {
   void buildSpeedIndicator(QWidget* client);
   void buildScorePanel(QWidget* client);
   void buildMenu();
+  void buildSkillMenu(QMenu* opt);
   QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> handler);
   QAction* addChoice(QMenu* menu, const char* name, const QString& caption, std::function<void()> command);
   static QString gameWords(const std::string& words);
@@ -117,6 +121,7 @@ class SnakeTable : public QMainWindow {
   std::unique_ptr<Keyboard> keyboard_;
   std::unique_ptr<Shortcuts> shortcuts_;
   std::unique_ptr<Absence> absence_;
+  std::unique_ptr<Computer> computer_;
   QPointer<Settings> settings_;
   QPointer<HlpFrm> help_;
   QPointer<EndScreen> endScreen_;

@@ -20,14 +20,17 @@ TEST_F(TableTest, MenuTreeHasTheItemsInOrder) {
   auto* opt = child<QMenu>(&table, QStringLiteral("opt"));
   auto* aa = child<QMenu>(&table, QStringLiteral("aa"));
   auto* mde = child<QMenu>(&table, QStringLiteral("mde"));
-  EXPECT_EQ(captions(opt->actions()), (QStringList{"New Game", "Players", "Mode", "Settings", "Exit"}));
-  EXPECT_EQ(captions(aa->actions()), (QStringList{"1 Player", "2 Player"}));
+  auto* skill = child<QMenu>(&table, QStringLiteral("skill"));
+  EXPECT_EQ(captions(opt->actions()),
+            (QStringList{"New Game", "Players", "Mode", "Computer Skill", "Settings", "Exit"}));
+  EXPECT_EQ(captions(aa->actions()), (QStringList{"1 Player", "2 Player", "Against the Computer"}));
   EXPECT_EQ(captions(mde->actions()), (QStringList{"Classic", "Campaign"}));
+  EXPECT_EQ(captions(skill->actions()), (QStringList{"Easy", "Normal", "Hard"}));
 }
 
 TEST_F(TableTest, StartsAsOnePlayerClassicGameAtStepTwo) {
-  for (const char* name : {"p1", "classic"}) EXPECT_TRUE(action(name)->isChecked()) << name;
-  for (const char* name : {"p2", "cpn"}) EXPECT_FALSE(action(name)->isChecked()) << name;
+  for (const char* name : {"p1", "classic", "normal"}) EXPECT_TRUE(action(name)->isChecked()) << name;
+  for (const char* name : {"p2", "pc", "cpn", "easy", "hard"}) EXPECT_FALSE(action(name)->isChecked()) << name;
   EXPECT_EQ(action("PR")->text(), "PAUSE");
   EXPECT_TRUE(table.gameClock().isActive());
   EXPECT_EQ(table.gameClock().interval(), 150);

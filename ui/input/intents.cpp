@@ -1,8 +1,18 @@
 #include "intents.h"
 
+#include "keymap.h"
 #include "session.h"
 
 namespace ouroboard {
+namespace {
+
+int playerOfKey(Int16 keyCode) {
+  for (const SteeringKey& key : steeringKeys())
+    if (key.code == keyCode) return key.player;
+  return 0;
+}
+
+}  // namespace
 
 template <typename Command>
 void Intents::ask(Command&& command) {
@@ -11,11 +21,18 @@ void Intents::ask(Command&& command) {
 }
 
 void Intents::steerByKey(Int16 keyCode) {
+  if (computerPlayer_ != 0 && playerOfKey(keyCode) == computerPlayer_) return;
   ask([keyCode](Game& game) { game.Form_KeyDown(keyCode); });
 }
 
 void Intents::turn(int player, Int16 heading) {
+  if (player == computerPlayer_) return;
   ask([player, heading](Game& game) { game.TurnPlayer(static_cast<Int16>(player), heading); });
+}
+
+void Intents::computerTurn(Int16 heading) {
+  if (computerPlayer_ == 0 || heading == Game::NoTurn) return;
+  ask([player = computerPlayer_, heading](Game& game) { game.TurnPlayer(static_cast<Int16>(player), heading); });
 }
 
 void Intents::pauseOrResume() { ask(&Game::PR_Click); }
@@ -31,7 +48,15 @@ void Intents::changeSpeed(int by) {
 
 void Intents::newGame() { ask(&Game::NG_Click); }
 
-void Intents::choosePlayers(int players) { ask(players == 1 ? &Game::p1_Click : &Game::p2_Click); }
+void Intents::choosePlayers(int players) {
+  computerPlayer_ = 0;
+  ask(players == 1 ? &Game::p1_Click : &Game::p2_Click);
+}
+
+void Intents::playAgainstComputer() {
+  computerPlayer_ = 2;
+  ask(&Game::p2_Click);
+}
 
 void Intents::chooseCampaign(bool campaign) { ask(campaign ? &Game::cpn_Click : &Game::classic_Click); }
 

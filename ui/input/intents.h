@@ -27,7 +27,14 @@ class Intents : public QObject {
   // The next (+1) or previous (-1) speed step.
   void changeSpeed(int by);
   void newGame();
+  // One or two people; either gives player 2 back to the keys and pads.
   void choosePlayers(int players);
+  // A two-player game whose player 2 the computer steers.
+  void playAgainstComputer();
+  // The player the computer steers, 0 for none.
+  int computerPlayer() const { return computerPlayer_; }
+  // The computer's turn for the player it steers.
+  void computerTurn(Int16 heading);
   void chooseCampaign(bool campaign);
   void openSettings();
   void applySettings(Picture snake1, Picture snake2, Picture obstacle);
@@ -40,6 +47,9 @@ class Intents : public QObject {
   bool endScreenUp() const;
   // Whether a player's snake is on the board in the game in force.
   bool plays(int player) const;
+  // Whether a person steers that snake: the keys and the pad of a player the
+  // computer steers do nothing.
+  bool steersByHand(int player) const { return plays(player) && player != computerPlayer_; }
 
  signals:
   // Every request, as it goes to the game.
@@ -50,6 +60,7 @@ class Intents : public QObject {
   void ask(Command&& command);
 
   Session& session_;
+  int computerPlayer_ = 0;
 };
 
 }  // namespace ouroboard

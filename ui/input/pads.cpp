@@ -215,14 +215,15 @@ void Pads::pulled(int instanceId) {
     const int player = pad->player;
     sdl_->Close(pad->controller);
     pad.reset();
-    if (intents_.plays(player)) intents_.pauseIfRunning();
+    if (intents_.steersByHand(player)) intents_.pauseIfRunning();
   }
   keepPolling();
 }
 
+// The pad of the player the computer steers does nothing.
 void Pads::pressed(int instanceId, int button) {
   const Pad* pad = find(instanceId);
-  if (pad == nullptr) return;
+  if (pad == nullptr || pad->player == intents_.computerPlayer()) return;
   switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
       return intents_.turn(pad->player, Heading::Left);
