@@ -53,8 +53,13 @@ void ChoiceRow::setChosen(Picture id) {
 }
 
 QString ChoiceRow::accessibleNameOf(int place) const {
-  const QString name =
-      ids_[place] == chosen_ ? tr("%1, picture %2 of %3, chosen") : tr("%1, picture %2 of %3");
+  const bool chosen = ids_[place] == chosen_;
+  //: Spoken name of the chosen picture in Settings. %1: the row's name; %2: its place in the row;
+  //: %3: the row's length.
+  const QString chosenName = tr("%1, picture %2 of %3, chosen");
+  //: Spoken name of a picture in Settings. %1: the row's name; %2: its place in the row;
+  //: %3: the row's length.
+  const QString name = chosen ? chosenName : tr("%1, picture %2 of %3");
   return name.arg(title_).arg(place + 1).arg(views_.size());
 }
 

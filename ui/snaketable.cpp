@@ -28,8 +28,9 @@ SnakeTable::SnakeTable()
       random_(QRandomGenerator::global()->generate64()),
       game_(systemClock_, random_) {
   setObjectName(QStringLiteral("SnakeTable"));
-  setAccessibleDescription(tr("A snake game. Press %1 for help.")
-                               .arg(keysOf(Command::Help).keys.front().toString(QKeySequence::NativeText)));
+  //: Spoken for the main window. %1: a key's name, such as "F1".
+  setAccessibleDescription(
+      tr("A snake game. Press %1 for help.").arg(keyName(keysOf(Command::Help).keys.front())));
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &SnakeTable::tick);
   buildClientArea();
@@ -88,11 +89,19 @@ void SnakeTable::buildScorePanel(QWidget* client) {
     view->setAccessibleName(words);
     return view;
   };
-  heading("Image2", "heading_level.png", {520, 8, 127, 74}, tr("Level"))
+  heading("Image2", "heading_level.png", {520, 8, 127, 74},
+          //: The heading above the speed bars: the speed level, not a campaign level.
+          tr("Level", "speed"))
       ->setAccessibleDescription(tr("The speed: the bars below set it"));
-  heading("Image1", "heading_score.png", {520, 200, 142, 62}, tr("Score"));
-  heading("Image3", "heading_player1.png", {520, 272, 142, 62}, tr("Player %1").arg(1));
-  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62}, tr("Player %1").arg(2));
+  heading("Image1", "heading_score.png", {520, 200, 142, 62},
+          //: The heading above the players' scores (points).
+          tr("Score"));
+  heading("Image3", "heading_player1.png", {520, 272, 142, 62},
+          //: The heading above a player's score. %1: the player's number, 1 or 2.
+          tr("Player %1").arg(1));
+  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62},
+                    //: The heading above a player's score. %1: the player's number, 1 or 2.
+                    tr("Player %1").arg(2));
 
   const QFont scoreFont = windowFont(FontPx::Pt24, Weight::Bold);
   const QString zeros = QStringLiteral("00000000");
@@ -108,20 +117,28 @@ void SnakeTable::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setFocusPolicy(Qt::NoFocus);
   bar->setAccessibleName(tr("Game menu"));
+  //: The game's only menu: new game, players, mode, settings, exit.
   QMenu* opt = bar->addMenu(tr("Options"));
   opt->setObjectName(QStringLiteral("opt"));
   menu_.opt = opt;
   menu_.NG = addCommand(opt, "NG", tr("New Game"), &SnakeTable::NG_Click);
+  //: Submenu: one player or two.
   QMenu* aa = opt->addMenu(tr("Players"));
   aa->setObjectName(QStringLiteral("aa"));
   menu_.p1 = addChoice(aa, "p1", tr("1 Player"), &Game::p1_Click);
   menu_.p2 = addChoice(aa, "p2", tr("2 Player"), &Game::p2_Click);
+  //: Submenu: classic or campaign mode.
   QMenu* mde = opt->addMenu(tr("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
+  //: Mode menu: the classic mode, one open board until 100 food.
   menu_.classic = addChoice(mde, "classic", tr("Classic"), &Game::classic_Click);
+  //: Mode menu: the campaign mode, seven levels with walls.
   menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), &Game::cpn_Click);
+  //: Menu command: opens the window that chooses the snakes' and obstacles' pictures.
   menu_.set = addCommand(opt, "set", tr("Settings"), &SnakeTable::set_Click);
+  //: Menu command: ends the program.
   menu_.ext = addCommand(opt, "ext", tr("Exit"), &SnakeTable::ext_Click);
+  //: Menu command on the menu bar: opens the Help window.
   menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), &SnakeTable::hlp_Click);
   menu_.PR = addCommand(nullptr, "PR", gameWords(game_.widgets.PRCaption()), &SnakeTable::PR_Click);
 }
@@ -220,12 +237,16 @@ void showScore(QLabel* label, int player, const std::string& score) {
   const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
   if (label->text() == text) return;
   label->setText(text);
+  //: Spoken for a score. %1: the player's number, 1 or 2; %2: the points, such as 00001200.
   label->setAccessibleName(SnakeTable::tr("Player %1 score: %2").arg(player).arg(text));
 }
 
 // The engine's own words, as the windows show them.
-[[maybe_unused]] constexpr const char* GameWords[] = {QT_TRANSLATE_NOOP("Game", "PAUSE"),
-                                                      QT_TRANSLATE_NOOP("Game", "RESUME")};
+[[maybe_unused]] constexpr const char* GameWords[] = {
+    //: One command on the menu bar, named for what a click does now: stop the running game.
+    QT_TRANSLATE_NOOP("Game", "PAUSE"),
+    //: One command on the menu bar, named for what a click does now: go on with the paused game.
+    QT_TRANSLATE_NOOP("Game", "RESUME")};
 
 }  // namespace
 
@@ -250,7 +271,12 @@ void SnakeTable::syncTitle() {
   std::string caption = game_.Caption();
   if (caption == title_) return;
   title_ = std::move(caption);
-  setWindowTitle(game_.Campaign == True ? tr("Ouroboard — Level %1").arg(game_.Level) : tr("Ouroboard"));
+  if (game_.Campaign == True)
+    //: Window title in campaign mode. %1: the campaign level, 1 to 7.
+    setWindowTitle(tr("Ouroboard — Level %1", "campaign").arg(game_.Level));
+  else
+    //: Window title: the game's name.
+    setWindowTitle(tr("Ouroboard"));
 }
 
 void SnakeTable::syncScorePanel(const Widgets& shown) {

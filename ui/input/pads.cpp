@@ -48,6 +48,7 @@ bool hasPadButtons(const QByteArray& keyBits) {
 }
 
 void complain(const QString& why) {
+  //: Printed at start-up when no pad can be used. %1: the system's reason, in English.
   const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
   std::fprintf(stderr, "%s\n", qPrintable(says.arg(why)));
 }
