@@ -13,8 +13,10 @@ namespace ouroboard {
 Board::Board(const PictureBook& book, const Frame& frame, QWidget* parent)
     : QWidget(parent), book_(book), frame_(frame) {
   setObjectName(QStringLiteral("TableBlock"));
+  //: Spoken name of the board the snakes move on.
   setAccessibleName(tr("Board"));
-  setAccessibleDescription(tr("The playing field, %1 by %2 cells").arg(BoardSide).arg(BoardSide));
+  //: Spoken description of the board. %n: the cells along each side (30), so the same number twice.
+  setAccessibleDescription(tr("The playing field, %n by %n cells", nullptr, BoardSide));
   const int side = BoardSide * CellSize + Overhang;
   setGeometry(CellSize, CellSize, side, side);
   setFocusPolicy(Qt::NoFocus);

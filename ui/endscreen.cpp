@@ -33,6 +33,7 @@ void EndScreen::describe(Picture card) {
   QString headline, words;
   switch (card) {
     case Picture::LevelProceed:
+      //: A campaign level (of seven) has been passed.
       headline = tr("Level completed");
       words = tr("Proceed to the next level.");
       break;
@@ -45,14 +46,15 @@ void EndScreen::describe(Picture card) {
       words = tr("Try the campaign mode.");
       break;
     default:
+      //: Heading spoken on the picture shown when a snake has crashed.
       headline = tr("Game over");
       words = tr("Try again: there is always a next chance.");
       break;
   }
   const QKeySequence key = keysOf(Command::Dismiss).keys.front();
   setAccessibleName(headline);
-  setAccessibleDescription(words + QLatin1Char(' ') +
-                           tr("Press %1 or click to continue.").arg(key.toString(QKeySequence::NativeText)));
+  //: Spoken on the picture at the end of a level or a game. %1: a key's name, such as "Enter".
+  setAccessibleDescription(words + QLatin1Char(' ') + tr("Press %1 or click to continue.").arg(keyName(key)));
 }
 
 void EndScreen::dismiss() {

@@ -1,6 +1,7 @@
 #include "hlpfrm.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStringList>
@@ -30,16 +31,20 @@ QStringList padLines() {
 
 }  // namespace
 
+// The text's layout, its indents and the blanks after some paragraphs, is the
+// window's, not the translators'.
 QString helpText() {
+  const QString blank = QStringLiteral(" "), tab = QStringLiteral("\t");
   const QStringList lines = {
       HlpFrm::tr("Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and "
                      "anyone may distribute it freely. If you make changes to it, please make them known."),
       QString(),
-      HlpFrm::tr("The game has two modes : classical and campaign modes. "),
+      HlpFrm::tr("The game has two modes : classical and campaign modes.") + blank,
       QString(),
       HlpFrm::tr(
           "In classical mode, you can go on playing the game. It can be played in different speeds "
-          "by using the speed indicator. Higher the speed, higher will be the score. "),
+          "by using the speed indicator. Higher the speed, higher will be the score.") +
+          blank,
       QString(),
       HlpFrm::tr("In Campaign mode you can advance through various levels. The game goes on becoming "
                      "difficult as the game advances. It too, can also be played in various speeds and "
@@ -49,13 +54,16 @@ QString helpText() {
                      "campaign modes. But care should be taken that if one player is out, the game is over "
                      "for both the players."),
       QString(),
+      //: %n: the food a player eats to end a classic game (100).
       HlpFrm::tr("You can go on playing the classic mode until the player (in case of 2 players, either of "
-                 "the players) collects %1 food. In the Campaign mode, you can progress through the "
-                 "levels by taking %2 food.")
-          .arg(Game::ClassicTarget)
-          .arg(Game::LevelTarget),
-      QStringLiteral("\t"),
-      HlpFrm::tr("\tIf the snakes of two players collides nothing happens."),
+                 "the players) collects %n food.",
+                 nullptr, Game::ClassicTarget) +
+          blank +
+          //: %n: the food a player eats to pass a campaign level (25).
+          HlpFrm::tr("In the Campaign mode, you can progress through the levels by taking %n food.", nullptr,
+                     Game::LevelTarget),
+      tab,
+      tab + HlpFrm::tr("If the snakes of two players collides nothing happens."),
   };
   return (lines + QStringList{QString()} + keyListLines() + padLines()).join(QLatin1Char('\n')) +
          QLatin1Char('\n');
@@ -63,6 +71,7 @@ QString helpText() {
 
 HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
   setObjectName(QStringLiteral("HlpFrm"));
+  //: Title of the Help window.
   setWindowTitle(tr("Help"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(ClientSize);
@@ -74,10 +83,15 @@ HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
   centreOver(this, owner);
 }
 
+// Both headings get the room the longer needs, up to the banner's edge.
 void HlpFrm::buildHeadings() {
   const QFont font = windowFont(FontPx::Pt18, Weight::Bold, Underline::Yes);
-  makeLabel(this, QStringLiteral("Label1(1)"), tr("HELP"), {8, 88, 67, 29}, font, Qt::red);
-  makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
+  //: Heading above the help text, in capitals.
+  QLabel* help = makeLabel(this, QStringLiteral("Label1(1)"), tr("HELP"), {8, 88, 144, 29}, font, Qt::red);
+  //: Heading above the pictures of the players' keys, in capitals.
+  QLabel* controls =
+      makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
+  shareFontSize({help, controls});
 }
 
 // Read-only but scrollable, and selectable with the mouse; it has the focus
@@ -119,8 +133,12 @@ void HlpFrm::buildPictures() {
     view->setAccessibleName(words);
   };
   place("Image3", "help_banner.png", {152, 8}, tr("Ouroboard, by the Ouroboard team"));
-  place("Image1", "keys_player1.png", {128, 424}, tr("Keys of player %1").arg(1));
-  place("Image2", "keys_player2.png", {256, 424}, tr("Keys of player %1").arg(2));
+  place("Image1", "keys_player1.png", {128, 424},
+        //: Spoken name of a picture of a player's keys. %1: the player's number, 1 or 2.
+        tr("Keys of player %1").arg(1));
+  place("Image2", "keys_player2.png", {256, 424},
+        //: Spoken name of a picture of a player's keys. %1: the player's number, 1 or 2.
+        tr("Keys of player %1").arg(2));
 }
 
 void HlpFrm::closeEvent(QCloseEvent* event) {

@@ -75,6 +75,7 @@ class DisplayOpening {
     }
     if (reasons.isEmpty()) reasons << fatal.section(QLatin1Char('\n'), 0, 0);
     const QString says = ouroboard::translatedEarly(
+        //: Printed when the game cannot start. %1: the windowing system's reasons, in English.
         "Startup", QT_TRANSLATE_NOOP("Startup", "ouroboard: no display could be opened: %1"));
     std::fprintf(stderr, "%s\n", qPrintable(says.arg(reasons.join(QStringLiteral("; ")))));
     std::fflush(stderr);

@@ -39,6 +39,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
       SBF2_(new PictureView(this, QStringLiteral("SBF2"), square(PreviewLeft, PlayerTwoTop))),
       SOF_(new PictureView(this, QStringLiteral("SOF"), square(PreviewLeft, ObstacleTop))) {
   setObjectName(QStringLiteral("Settings"));
+  //: Title of the window that chooses the pictures, in capitals.
   setWindowTitle(tr("SETTINGS"));
   setAccessibleDescription(tr("Choose the pictures of the snakes and of the obstacles"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -49,6 +50,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
                        &Settings::SB_Click);
   SB2_ = buildChoiceRow(QStringLiteral("SB2"), tr("Player 2 snake"), PlayerTwoTop, PlayerTwoOrder,
                         SnakePicture, &Settings::SB2_Click);
+  //: Spoken name of the row of obstacle pictures.
   SO_ = buildChoiceRow(QStringLiteral("SO"), tr("Obstacle"), ObstacleTop, ObstacleOrder, ObstaclePicture,
                        &Settings::SO_Click);
   nameThePreviews();
@@ -84,6 +86,7 @@ ChoiceRow* Settings::buildChoiceRow(const QString& name, const QString& title, i
 // Each row's preview shows the picture OK applies.
 void Settings::nameThePreviews() {
   for (const auto& [view, row] : {std::pair{SBF_, SB_}, {SBF2_, SB2_}, {SOF_, SO_}})
+    //: Spoken name of a row's preview. %1: the row's name, such as "Player 1 snake".
     view->setAccessibleName(tr("%1: chosen picture").arg(row->accessibleName()));
 }
 
@@ -94,7 +97,9 @@ void Settings::buildOkButton() {
   Command1_->setGeometry(488, 176, 41, 41);
   Command1_->setIcon(book_.okIcon());
   Command1_->setIconSize({32, 32});
+  //: The button that applies the chosen pictures.
   Command1_->setToolTip(tr("OK"));
+  //: The button that applies the chosen pictures.
   Command1_->setAccessibleName(tr("OK"));
   Command1_->setAccessibleDescription(tr("Applies the chosen pictures and starts a new game"));
   Command1_->setPalette(blackButtonPalette());

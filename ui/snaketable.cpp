@@ -26,8 +26,9 @@ namespace ouroboard {
 
 SnakeTable::SnakeTable() : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)) {
   setObjectName(QStringLiteral("SnakeTable"));
-  setAccessibleDescription(tr("A snake game. Press %1 for help.")
-                               .arg(keysOf(Command::Help).keys.front().toString(QKeySequence::NativeText)));
+  //: Spoken for the main window. %1: a key's name, such as "F1".
+  setAccessibleDescription(
+      tr("A snake game. Press %1 for help.").arg(keyName(keysOf(Command::Help).keys.front())));
   installAccessibleRoles();
   buildClientArea();
   buildMenu();
@@ -95,11 +96,19 @@ void SnakeTable::buildScorePanel(QWidget* client) {
     view->setAccessibleName(words);
     return view;
   };
-  heading("Image2", "heading_level.png", {520, 8, 127, 74}, tr("Level"))
+  heading("Image2", "heading_level.png", {520, 8, 127, 74},
+          //: The heading above the speed bars: the speed level, not a campaign level.
+          tr("Level", "speed"))
       ->setAccessibleDescription(tr("The speed: the bars below set it"));
-  heading("Image1", "heading_score.png", {520, 200, 142, 62}, tr("Score"));
-  heading("Image3", "heading_player1.png", {520, 272, 142, 62}, tr("Player %1").arg(1));
-  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62}, tr("Player %1").arg(2));
+  heading("Image1", "heading_score.png", {520, 200, 142, 62},
+          //: The heading above the players' scores (points).
+          tr("Score"));
+  heading("Image3", "heading_player1.png", {520, 272, 142, 62},
+          //: The heading above a player's score. %1: the player's number, 1 or 2.
+          tr("Player %1").arg(1));
+  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62},
+                    //: The heading above a player's score. %1: the player's number, 1 or 2.
+                    tr("Player %1").arg(2));
 
   const QFont scoreFont = windowFont(FontPx::Pt24, Weight::Bold);
   const QString zeros = QStringLiteral("00000000");
@@ -115,23 +124,31 @@ void SnakeTable::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setFocusPolicy(Qt::NoFocus);
   bar->setAccessibleName(tr("Game menu"));
+  //: The game's only menu: new game, players, mode, settings, exit.
   QMenu* opt = bar->addMenu(tr("Options"));
   opt->setObjectName(QStringLiteral("opt"));
   menu_.opt = opt;
   menu_.NG = addCommand(opt, "NG", tr("New Game"), [this] { intents_.newGame(); });
+  //: Submenu: one player or two, or one against the computer.
   QMenu* aa = opt->addMenu(tr("Players"));
   aa->setObjectName(QStringLiteral("aa"));
   menu_.p1 = addChoice(aa, "p1", tr("1 Player"), [this] { intents_.choosePlayers(1); });
   menu_.p2 = addChoice(aa, "p2", tr("2 Player"), [this] { intents_.choosePlayers(2); });
   //: Players menu: a two-player game whose player 2 the computer steers
   menu_.pc = addChoice(aa, "pc", tr("Against the Computer"), [this] { intents_.playAgainstComputer(); });
+  //: Submenu: classic or campaign mode.
   QMenu* mde = opt->addMenu(tr("Mode"));
   mde->setObjectName(QStringLiteral("mde"));
+  //: Mode menu: the classic mode, one open board until 100 food.
   menu_.classic = addChoice(mde, "classic", tr("Classic"), [this] { intents_.chooseCampaign(false); });
+  //: Mode menu: the campaign mode, seven levels with walls.
   menu_.cpn = addChoice(mde, "cpn", tr("Campaign"), [this] { intents_.chooseCampaign(true); });
   buildSkillMenu(opt);
+  //: Menu command: opens the window that chooses the snakes' and obstacles' pictures.
   menu_.set = addCommand(opt, "set", tr("Settings"), [this] { set_Click(); });
+  //: Menu command: ends the program.
   menu_.ext = addCommand(opt, "ext", tr("Exit"), [this] { ext_Click(); });
+  //: Menu command on the menu bar: opens the Help window.
   menu_.hlp = addCommand(nullptr, "hlp", tr("Help"), [this] { hlp_Click(); });
   menu_.PR =
       addCommand(nullptr, "PR", gameWords(game().widgets.PRCaption()), [this] { intents_.pauseOrResume(); });
@@ -139,11 +156,13 @@ void SnakeTable::buildMenu() {
 
 // How well the computer plays; kept for the run, like every choice.
 void SnakeTable::buildSkillMenu(QMenu* opt) {
+  //: Submenu: how well the computer plays when it steers player 2.
   QMenu* skill = opt->addMenu(tr("Computer Skill"));
   skill->setObjectName(QStringLiteral("skill"));
   const std::tuple<const char*, QString, Skill> levels[] = {
       //: Computer Skill menu: the computer plays weakest
       {"easy", tr("Easy"), Skill::Easy},
+      //: Computer Skill menu: the computer plays fairly well; the skill at start
       {"normal", tr("Normal"), Skill::Normal},
       //: Computer Skill menu: the computer plays its best
       {"hard", tr("Hard"), Skill::Hard}};
@@ -232,8 +251,11 @@ void showScore(QLabel* label, const QString& whose, const std::string& score) {
 }
 
 // The engine's own words, as the windows show them.
-[[maybe_unused]] constexpr const char* GameWords[] = {QT_TRANSLATE_NOOP("Game", "PAUSE"),
-                                                      QT_TRANSLATE_NOOP("Game", "RESUME")};
+[[maybe_unused]] constexpr const char* GameWords[] = {
+    //: One command on the menu bar, named for what a click does now: stop the running game.
+    QT_TRANSLATE_NOOP("Game", "PAUSE"),
+    //: One command on the menu bar, named for what a click does now: go on with the paused game.
+    QT_TRANSLATE_NOOP("Game", "RESUME")};
 
 }  // namespace
 
@@ -257,7 +279,12 @@ void SnakeTable::syncTitle() {
   std::string caption = game().Caption();
   if (caption == title_) return;
   title_ = std::move(caption);
-  setWindowTitle(game().Campaign == True ? tr("Ouroboard — Level %1").arg(game().Level) : tr("Ouroboard"));
+  if (game().Campaign == True)
+    //: Window title in campaign mode. %1: the campaign level, 1 to 7.
+    setWindowTitle(tr("Ouroboard — Level %1", "campaign").arg(game().Level));
+  else
+    //: Window title: the game's name.
+    setWindowTitle(tr("Ouroboard"));
 }
 
 void SnakeTable::syncScorePanel(const Widgets& shown) {
@@ -266,10 +293,12 @@ void SnakeTable::syncScorePanel(const Widgets& shown) {
     speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
     speedPic_[i]->setChecked(i == speed);
   }
+  //: Spoken for a score. %1: the player's number, 1 or 2; %2: the points, such as 00001200.
   const QString playerScore = tr("Player %1 score: %2");
   showScore(label1_, playerScore.arg(1), shown.Label1);
-  //: For a screen reader: the score of player 2 while the computer steers it; %1 the score
-  showScore(label2_, intents_.computerPlayer() == 2 ? tr("Computer score: %1") : playerScore.arg(2), shown.Label2);
+  //: Spoken for player 2's score while the computer steers player 2. %1: the points, such as 00001200.
+  const QString computerScore = tr("Computer score: %1");
+  showScore(label2_, intents_.computerPlayer() == 2 ? computerScore : playerScore.arg(2), shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -151,6 +152,16 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
   label->setPalette(palette);
   shrinkToFit(label);
   return label;
+}
+
+void shareFontSize(const QList<QLabel*>& labels) {
+  int smallest = std::numeric_limits<int>::max();
+  for (const QLabel* label : labels) smallest = std::min(smallest, label->font().pixelSize());
+  for (QLabel* label : labels) {
+    QFont font = label->font();
+    font.setPixelSize(smallest);
+    label->setFont(font);
+  }
 }
 
 }  // namespace ouroboard

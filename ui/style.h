@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -65,6 +66,10 @@ void centreOver(QWidget* window, const QWidget* over);
 // that would still not fit is set smaller.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour);
+
+// Labels that belong together, such as a window's headings, all take the
+// smallest size any of them was set at to fit.
+void shareFontSize(const QList<QLabel*>& labels);
 
 // Where a label's text goes once wrapped at word boundaries.
 QRect wrappedTextRect(const QLabel* label);

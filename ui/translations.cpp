@@ -8,19 +8,27 @@ namespace ouroboard {
 namespace {
 
 // The game's languages are built in; English, the language of its source,
-// has an empty one, so that a desktop that prefers English to another of
-// them gets English.
+// has one that holds only its plural forms, so that a desktop that prefers
+// English to another of them gets English.
 bool loadGame(QTranslator& translator, const QLocale& locale) {
   return translator.load(locale, QStringLiteral("ouroboard"), QStringLiteral("_"), QStringLiteral(":/i18n"));
 }
 
 }  // namespace
 
+// Qt's own words (a text box's context menu, say) follow the language the
+// game chose, so that they never mix another language into its windows, and
+// so do the lists and numbers that QLocale writes.
 void installTranslations(QCoreApplication& app, const QLocale& locale) {
   auto* game = new QTranslator(&app);
-  if (loadGame(*game, locale)) QCoreApplication::installTranslator(game);
+  if (!loadGame(*game, locale) && !loadGame(*game, QLocale(QLocale::English))) return;
+  QCoreApplication::installTranslator(game);
+  const QLocale chosen(game->language());
+  QLocale::setDefault(chosen);
+  if (chosen.language() == QLocale::English) return;
   auto* qt = new QTranslator(&app);
-  if (qt->load(locale, QStringLiteral("qt"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  if (qt->load(chosen, QStringLiteral("qt"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(qt);
 }
 

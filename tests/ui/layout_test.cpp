@@ -37,7 +37,7 @@ std::vector<Place> places() {
       {Window::Settings, "Command1", {488, 176, 41, 41}},
       {Window::Help, "", {0, 0, 613, 537}},
       {Window::Help, "Image3", {152, 8, 311, 96}},
-      {Window::Help, "Label1(1)", {8, 88, 67, 29}},
+      {Window::Help, "Label1(1)", {8, 88, 144, 29}},
       {Window::Help, "Text1", {8, 120, 601, 265}},
       {Window::Help, "Label1(0)", {8, 392, 144, 29}},
       {Window::Help, "Image1", {128, 424, 124, 108}},

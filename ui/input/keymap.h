@@ -35,6 +35,17 @@ struct CommandKeys {
 const std::vector<CommandKeys>& commandKeys();
 const CommandKeys& keysOf(Command command);
 
+// A key as the game names it: in the player's language, as keyboards label
+// it there ("Enter" for Return and Enter alike, "Strg+Q" in German), never
+// from Qt's catalogue of key names.
+QString keyName(const QKeySequence& key);
+
+// Player 2's keys as the active layout types them, where the platform tells
+// (Z, Q, S, D on a French keyboard), else their US letters; in the order up,
+// left, down, right (W, A, S, D on a US keyboard). Help and the key pictures
+// name them from here.
+QStringList playerTwoKeyNames();
+
 // The key list that Help shows after its text, one line each.
 QStringList keyListLines();
 

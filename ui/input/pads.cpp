@@ -50,6 +50,7 @@ bool hasPadButtons(const QByteArray& keyBits) {
 }
 
 void complain(const QString& why) {
+  //: Printed at start-up when no pad can be used. %1: the system's reason, in English.
   const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
   qCWarning(padsLog).noquote() << says.arg(why);
 }
