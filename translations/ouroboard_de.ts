@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: keine Gamepads verfügbar: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>keine Gamepads verfügbar: %1</translation>
     </message>
 </context>
 <context>
@@ -226,12 +226,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Gamepads: Das zuerst angeschlossene Gamepad steuert Spieler 1, das zweite Spieler 2. Mit dem Steuerkreuz oder dem linken Stick lenkst du die Schlange, Start pausiert das Spiel und setzt es fort, und A oder Start schließt das Bild am Ende eines Levels oder Spiels.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard ist von SNAKE inspiriert, dem Klassiker seines Genres. Es ist Freeware und darf von allen frei weitergegeben werden. Wenn du Änderungen daran vornimmst, mach sie bitte bekannt.</translation>
     </message>
@@ -251,7 +251,13 @@
         <translation>Das Spiel hat zwei Modi: den klassischen Modus und den Kampagnenmodus.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>„Gegen den Computer“ im Menü „Spieler“ startet ein Spiel zu zweit, in dem der Computer Spieler 2 steuert: Er sieht das Spielfeld wie du und lenkt nach denselben Regeln. Solange tun %1 und das zweite Gamepad nichts. „Computerstärke“ im Menü „Optionen“ legt fest, wie gut er spielt, ab dem nächsten Zug.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>Im klassischen Modus spielst du ohne Levelwechsel einfach weiter. Über die Geschwindigkeitsanzeige kannst du mit verschiedenen Geschwindigkeiten spielen. Je höher die Geschwindigkeit, desto höher der Punktestand.</translation>
     </message>

@@ -16,7 +16,7 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message numerus="yes">
-        <location filename="../ui/hlpfrm.cpp" line="+58"/>
+        <location filename="../ui/hlpfrm.cpp" line="+70"/>
         <source>You can go on playing the classic mode until the player (in case of 2 players, either of the players) collects %n food.</source>
         <extracomment>%n: the food a player eats to end a classic game (100).</extracomment>
         <translation>

@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: no hay mandos disponibles: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>no hay mandos disponibles: %1</translation>
     </message>
 </context>
 <context>
@@ -226,12 +226,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Mandos: el primer mando conectado controla al jugador 1 y el segundo, al jugador 2. La cruceta o el stick izquierdo dirigen la serpiente, Start pausa y reanuda la partida, y A o Start cierran la imagen del final de un nivel o de una partida.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard está inspirado en SNAKE, el clásico de su género. Es freeware y cualquiera puede distribuirlo libremente. Si le haces cambios, por favor, dalos a conocer.</translation>
     </message>
@@ -251,7 +251,13 @@
         <translation>El juego tiene dos modos: el clásico y el de campaña.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>«Contra el ordenador», en el menú Jugadores, empieza una partida a dos en la que el ordenador controla al jugador 2: ve el tablero como tú y gira con las mismas reglas. Mientras tanto, %1 y el segundo mando no hacen nada. «Nivel del ordenador», en el menú Opciones, fija lo bien que juega, a partir del siguiente movimiento.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>En el modo clásico juegas de forma continua, sin cambiar de nivel. Con el indicador de velocidad puedes jugar a distintas velocidades. Cuanto mayor sea la velocidad, mayor será la puntuación.</translation>
     </message>

@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: aucune manette disponible&#xa0;: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>aucune manette disponible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -226,12 +226,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Manettes&#xa0;: la première manette branchée contrôle le joueur 1, la deuxième le joueur 2. La croix directionnelle ou le stick gauche dirige le serpent, Start met la partie en pause ou la reprend, et A ou Start ferme l’image de fin de niveau ou de partie.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard s’inspire de SNAKE, le classique du genre. C’est un logiciel gratuit que chacun peut distribuer librement. Si vous y apportez des modifications, merci de les faire connaître.</translation>
     </message>
@@ -251,7 +251,13 @@
         <translation>Le jeu propose deux modes&#xa0;: le mode classique et le mode campagne.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>« Contre l’ordinateur », dans le menu Joueurs, lance une partie à deux où l’ordinateur dirige le joueur 2 : il voit le plateau comme vous et tourne selon les mêmes règles. Pendant ce temps, %1 et la deuxième manette ne font rien. « Niveau de l’ordinateur », dans le menu Options, règle la force de son jeu, à partir du déplacement suivant.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>En mode classique, vous jouez en continu, sans changer de niveau. L’indicateur de vitesse permet de jouer à différentes vitesses. Plus la vitesse est élevée, plus le score est important.</translation>
     </message>

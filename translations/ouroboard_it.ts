@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: nessun controller di gioco: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>nessun controller di gioco: %1</translation>
     </message>
 </context>
 <context>
@@ -226,12 +226,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Controller: il primo controller collegato comanda il giocatore 1, il secondo il giocatore 2. La croce direzionale o lo stick sinistro fanno girare il serpente, Start mette in pausa e riprende la partita, mentre A o Start chiudono l’immagine di fine livello o di fine partita.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard si ispira a SNAKE, il classico del genere. È freeware e chiunque può distribuirlo liberamente. Se lo modifichi, ti chiediamo di rendere note le modifiche.</translation>
     </message>
@@ -251,7 +251,13 @@
         <translation>Il gioco ha due modalità: classica e campagna.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>«Contro il computer», nel menu Giocatori, avvia una partita a due in cui il computer comanda il giocatore 2: vede il campo come te e gira con le stesse regole. Intanto %1 e il secondo controller non fanno nulla. «Abilità del computer», nel menu Opzioni, stabilisce quanto bene gioca, a partire dalla mossa successiva.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>In modalità classica giochi di continuo, senza cambiare livello. Puoi scegliere tra diverse velocità con l’indicatore di velocità: più alta è la velocità, più alto è il punteggio.</translation>
     </message>

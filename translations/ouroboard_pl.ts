@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: brak kontrolerów gier: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>brak kontrolerów gier: %1</translation>
     </message>
 </context>
 <context>
@@ -227,12 +227,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Kontrolery: pierwszy podłączony pad steruje graczem 1, a drugi graczem 2. Krzyżak lub lewa gałka steruje wężem, Start wstrzymuje i wznawia grę, a A lub Start zamyka obrazek na końcu poziomu lub gry.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard jest inspirowany grą SNAKE, klasykiem gatunku. Jest darmowy (freeware) i każdy może go swobodnie rozpowszechniać. Jeśli wprowadzisz w nim zmiany, prosimy o ich upublicznienie.</translation>
     </message>
@@ -252,7 +252,13 @@
         <translation>Gra ma dwa tryby: klasyczny i kampanię.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>„Przeciw komputerowi” w menu Gracze zaczyna grę we dwoje, w której graczem 2 steruje komputer: widzi planszę tak jak ty i skręca według tych samych zasad. W tym czasie %1 i drugi pad nic nie robią. „Poziom komputera” w menu Opcje ustala, jak dobrze gra, od następnego ruchu.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>W trybie klasycznym grasz bez przerwy, bez podziału na poziomy. Prędkość gry ustawia się wskaźnikiem prędkości: im wyższa prędkość, tym więcej punktów.</translation>
     </message>

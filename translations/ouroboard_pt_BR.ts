@@ -126,9 +126,9 @@
     <name>Pads</name>
     <message>
         <location filename="../ui/input/pads.cpp" line="+54"/>
-        <source>ouroboard: no game controllers: %1</source>
-        <extracomment>Printed at start-up when no pad can be used. %1: the system&apos;s reason, in English.</extracomment>
-        <translation>ouroboard: nenhum controle de jogo: %1</translation>
+        <source>no game controllers: %1</source>
+        <extracomment>Printed at start-up when no pad can be used, after the name of the game&apos;s log. %1: the system&apos;s reason, in English.</extracomment>
+        <translation>nenhum controle de jogo: %1</translation>
     </message>
 </context>
 <context>
@@ -226,12 +226,12 @@
 <context>
     <name>ouroboard::HlpFrm</name>
     <message>
-        <location filename="../ui/hlpfrm.cpp" line="+24"/>
+        <location filename="../ui/hlpfrm.cpp" line="+25"/>
         <source>Game controllers: the first pad plugged in steers player 1 and the second player 2. The D-pad or the left stick turns the snake, Start pauses and resumes the game, and A or Start dismisses the picture at the end of a level or a game.</source>
         <translation>Controles: o primeiro controle conectado comanda o jogador 1, e o segundo, o jogador 2. O direcional ou o analógico esquerdo vira a cobra, Start pausa e continua a partida, e A ou Start fecha a imagem exibida no fim de uma fase ou de uma partida.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+26"/>
         <source>Ouroboard is inspired by SNAKE, the classic game of its kind. It is freeware, and anyone may distribute it freely. If you make changes to it, please make them known.</source>
         <translation>Ouroboard é inspirado em SNAKE, o clássico do gênero. É freeware, e qualquer pessoa pode distribuí-lo livremente. Se você fizer alterações, por favor, divulgue-as.</translation>
     </message>
@@ -251,7 +251,13 @@
         <translation>O jogo tem dois modos: clássico e campanha.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-17"/>
+        <source>Against the Computer, in the Players menu, starts a two-player game whose player 2 the computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 and the second pad do nothing. Computer Skill, in the Options menu, sets how well it plays, from the next move on.</source>
+        <extracomment>Help, after the key list. &quot;Against the Computer&quot;, &quot;Players&quot;, &quot;Computer Skill&quot; and &quot;Options&quot; are the menu items of those names; %1: player 2&apos;s keys, such as &quot;W, A, S and D&quot;.</extracomment>
+        <translation>“Contra o computador”, no menu Jogadores, inicia uma partida para dois em que o computador comanda o jogador 2: ele vê o tabuleiro como você e vira pelas mesmas regras. Enquanto isso, %1 e o segundo controle não fazem nada. “Habilidade do computador”, no menu Opções, define o quanto ele joga bem, a partir do próximo movimento.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>In classical mode, you can go on playing the game. It can be played in different speeds by using the speed indicator. Higher the speed, higher will be the score.</source>
         <translation>No modo clássico, você pode jogar sem parar. É possível jogar em diferentes velocidades usando o indicador de velocidade: quanto maior a velocidade, maior a pontuação.</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStringList>
@@ -27,6 +28,17 @@ QStringList padLines() {
 #else
   return {};
 #endif
+}
+
+QStringList computerLines() {
+  return {QString(),
+          //: Help, after the key list. "Against the Computer", "Players", "Computer Skill" and "Options" are
+          //: the menu items of those names; %1: player 2's keys, such as "W, A, S and D".
+          HlpFrm::tr("Against the Computer, in the Players menu, starts a two-player game whose player 2 the "
+                     "computer steers: it sees the board as you do and turns by the same rules. Meanwhile %1 "
+                     "and the second pad do nothing. Computer Skill, in the Options menu, sets how well it "
+                     "plays, from the next move on.")
+              .arg(QLocale().createSeparatedList(playerTwoKeyNames()))};
 }
 
 }  // namespace
@@ -65,7 +77,7 @@ QString helpText() {
       tab,
       tab + HlpFrm::tr("If the snakes of two players collides nothing happens."),
   };
-  return (lines + QStringList{QString()} + keyListLines() + padLines()).join(QLatin1Char('\n')) +
+  return (lines + QStringList{QString()} + keyListLines() + padLines() + computerLines()).join(QLatin1Char('\n')) +
          QLatin1Char('\n');
 }
 

@@ -14,7 +14,9 @@ DESKTOP is one of:
                  the menu bar are on the screen, and the art stays crisp
   screen-reader  the accessible tree over AT-SPI, in a private D-Bus session
                  and with Debian's python3 and its pyatspi: the menus and the
-                 named controls in English, and the menus in French
+                 named controls in English, and the menus in French; then,
+                 against the computer at the fastest speed with player 1
+                 left alone, the computer's score rises
 
 Setting E2E_SHOTS to a folder keeps a copy of every screenshot there.
 """
@@ -478,6 +480,36 @@ def accessible_names(binary, display, language):
         return names()
 
 
+def computer_score_rises(binary, display):
+    """Against the computer at the fastest speed, with player 1 left alone,
+    the computer's score, as a screen reader hears it, rises."""
+    import pyatspi
+    env = play.program_env(DISPLAY=display, LANGUAGE="C", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    with Program(binary, env):
+        apps = pyatspi.Registry.getDesktop(0)
+        app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
+        expect(app is not None, "the game is on the accessibility bus")
+        named = lambda test: next(iter(pyatspi.findAllDescendants(app, lambda node: test(node.name or ""))), None)
+
+        def press(name):
+            node = wait_for(lambda: named(lambda text: text == name), 10)
+            expect(node is not None, "the tree names %s" % name)
+            actions = node.queryAction()
+            names = [actions.getName(i).lower() for i in range(actions.nActions)]
+            actions.doAction(names.index("press") if "press" in names else 0)
+
+        for name in ("Against the Computer", "Hard", "Speed 7 of 7"):
+            press(name)
+
+        def score():
+            node = named(lambda text: text.startswith("Computer score: "))
+            return int(node.name.rpartition(" ")[2]) if node else 0
+
+        first = wait_for(lambda: score() or None, 15)
+        expect(first, "the computer scores, steering player 2 by itself")
+        expect(wait_for(lambda: score() > first, 15), "the computer's score rises past %d" % first)
+
+
 def french_words(assets):
     """The French for each of the game's texts, from its translation."""
     path = os.path.join(assets, os.pardir, "translations", "ouroboard_fr.ts")
@@ -503,6 +535,7 @@ def screen_reader(binary, assets):
                 missed = set(expected) - accessible_names(binary, server.display, language)
                 expect(not missed, "LANGUAGE=%s: the tree names %s (missing: %s)"
                        % (language, ", ".join(expected), sorted(missed)))
+            computer_score_rises(binary, server.display)
     return 0
 
 

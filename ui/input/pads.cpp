@@ -50,8 +50,8 @@ bool hasPadButtons(const QByteArray& keyBits) {
 }
 
 void complain(const QString& why) {
-  //: Printed at start-up when no pad can be used. %1: the system's reason, in English.
-  const QString says = QCoreApplication::translate("Pads", "ouroboard: no game controllers: %1");
+  //: Printed at start-up when no pad can be used, after the name of the game's log. %1: the system's reason, in English.
+  const QString says = QCoreApplication::translate("Pads", "no game controllers: %1");
   qCWarning(padsLog).noquote() << says.arg(why);
 }
 
