@@ -61,23 +61,27 @@ QString helpText() {
          QLatin1Char('\n');
 }
 
-HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
+HlpFrm::HlpFrm(QWidget* owner, const PictureBook& book, const Scale& scale)
+    : QWidget(owner, fixedWindowFlags(Qt::Window)), book_(book), scale_(scale) {
   setObjectName(QStringLiteral("HlpFrm"));
   setWindowTitle(tr("Help"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(ClientSize);
+  setFixedSize(scale.size(ClientSize));
   paintBlack(this);
   buildHeadings();
   buildText();
   buildPictures();
+  layout_.apply(scale);
   closeOnEscape(this);
   centreOver(this, owner);
 }
 
 void HlpFrm::buildHeadings() {
   const QFont font = windowFont(FontPx::Pt18, Weight::Bold, Underline::Yes);
-  makeLabel(this, QStringLiteral("Label1(1)"), tr("HELP"), {8, 88, 67, 29}, font, Qt::red);
-  makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
+  const std::tuple<const char*, QString, QRect> headings[] = {{"Label1(1)", tr("HELP"), {8, 88, 67, 29}},
+                                                              {"Label1(0)", tr("CONTROLS"), {8, 392, 144, 29}}};
+  for (const auto& [name, text, place] : headings)
+    layout_.place(makeLabel(this, QLatin1String(name), text, place, font, Qt::red), place, font);
 }
 
 // Read-only but scrollable, and selectable with the mouse; it has the focus
@@ -87,12 +91,12 @@ void HlpFrm::buildText() {
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
   Text1_->setAccessibleName(tr("Help text"));
-  Text1_->setGeometry(8, 120, 601, 265);
+  layout_.place(Text1_, {8, 120, 601, 265});
   Text1_->setReadOnly(true);
   Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));
+  Text1_->setFont(scaledFont(windowFont(FontPx::Pt9_75, Weight::Bold), scale_));
   Text1_->setPalette(greenTextPalette());
   Text1_->verticalScrollBar()->setPalette(greenTextPalette());  // not a copy of its own
   Text1_->setPlainText(helpText());
@@ -102,14 +106,14 @@ void HlpFrm::buildText() {
 
 // The help text lists the keys the pictures show, so their names need not.
 void HlpFrm::buildPictures() {
-  const auto place = [this](const char* name, const char* file, QPoint at, const QString& words) {
-    auto* view = new PictureView(this, QLatin1String(name), QRect(at, QSize(1, 1)));
-    view->setPicture(PictureBook::decoration(QLatin1String(file)));
+  const auto place = [this](const char* name, Decoration which, QPoint at, const QString& words) {
+    auto* view = new PictureView(this, QLatin1String(name), QRect(scale_.point(at), QSize(1, 1)));
+    view->setPicture(book_.decoration(which, scale_));
     view->setAccessibleName(words);
   };
-  place("Image3", "help_banner.png", {152, 8}, tr("Ouroboard, by the Ouroboard team"));
-  place("Image1", "keys_player1.png", {128, 424}, tr("Keys of player %1").arg(1));
-  place("Image2", "keys_player2.png", {256, 424}, tr("Keys of player %1").arg(2));
+  place("Image3", Decoration::HelpBanner, {152, 8}, tr("Ouroboard, by the Ouroboard team"));
+  place("Image1", Decoration::KeysPlayer1, {128, 424}, tr("Keys of player %1").arg(1));
+  place("Image2", Decoration::KeysPlayer2, {256, 424}, tr("Keys of player %1").arg(2));
 }
 
 void HlpFrm::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,8 @@ class Shortcuts;
 class PictureView;
 class Settings;
 class SpeedBar;
+class Stage;
+struct Scale;
 
 // The engine decides everything; this window forwards every event to it and
 // then, in sync(), makes the Qt widgets show what the engine's widgets hold.
@@ -59,6 +61,7 @@ class SnakeTable : public QMainWindow {
   const QTimer& gameClock() const { return timer_; }
   Board* board() const { return board_; }
   QWidget* clientArea() const;
+  Stage* stage() const { return stage_; }
   Settings* settingsWindow() const;
   HlpFrm* helpWindow() const;
   EndScreen* endScreen() const;
@@ -82,6 +85,7 @@ class SnakeTable : public QMainWindow {
   void buildClientArea();
   void buildSpeedIndicator(QWidget* client);
   void buildScorePanel(QWidget* client);
+  void rescale(const Scale& scale);
   void buildMenu();
   QAction* addCommand(QMenu* menu, const char* name, const QString& caption, void (SnakeTable::*handler)());
   QAction* addChoice(QMenu* menu, const char* name, const QString& caption, void (Game::*command)());
@@ -111,7 +115,9 @@ class SnakeTable : public QMainWindow {
   PictureBook book_;
   QTimer timer_;
 
+  Stage* stage_ = nullptr;
   ClientArea* client_ = nullptr;
+  std::array<PictureView*, 4> headings_{};
   Board* board_ = nullptr;
   std::array<SpeedBar*, SpeedStepCount> speedPic_{};
   PictureView* image4_ = nullptr;

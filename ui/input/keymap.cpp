@@ -38,6 +38,7 @@ const std::vector<CommandKeys>& commandKeys() {
        {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape},
        0,
        QT_TRANSLATE_NOOP("Keys", "dismiss the picture at the end of a level or a game")},
+      {Command::FullScreen, {Qt::Key_F11}, 0, QT_TRANSLATE_NOOP("Keys", "full screen on or off; Escape leaves it")},
   };
   return keys;
 }
