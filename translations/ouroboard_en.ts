@@ -4,7 +4,7 @@
 <context>
     <name>ouroboard::Board</name>
     <message numerus="yes">
-        <location filename="../ui/board.cpp" line="+19"/>
+        <location filename="../ui/board.cpp" line="+20"/>
         <source>The playing field, %n by %n cells</source>
         <extracomment>Spoken description of the board. %n: the cells along each side (30), so the same number twice.</extracomment>
         <translation>

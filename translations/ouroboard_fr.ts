@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="+256"/>
+        <location filename="../ui/snaketable.cpp" line="+277"/>
         <source>PAUSE</source>
         <extracomment>One command on the menu bar, named for what a click does now: stop the running game.</extracomment>
         <translation>PAUSE</translation>
@@ -65,6 +65,12 @@
         <source>dismiss the picture at the end of a level or a game</source>
         <extracomment>Key list: what Enter, Space and Esc do, a command.</extracomment>
         <translation>fermer l’image de fin de niveau ou de partie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>full screen on or off; Esc also leaves it</source>
+        <extracomment>Key list: what F11 does, a command: the window fills the screen, or goes back; Esc also goes back.</extracomment>
+        <translation>passer en plein écran ou en sortir&#xa0;; Échap en sort aussi</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -148,7 +154,7 @@
 <context>
     <name>ouroboard::Board</name>
     <message>
-        <location filename="../ui/board.cpp" line="+17"/>
+        <location filename="../ui/board.cpp" line="+18"/>
         <source>Board</source>
         <extracomment>Spoken name of the board the snakes move on.</extracomment>
         <translation>Plateau</translation>
@@ -166,7 +172,7 @@
 <context>
     <name>ouroboard::ChoiceRow</name>
     <message>
-        <location filename="../ui/choicerow.cpp" line="+51"/>
+        <location filename="../ui/choicerow.cpp" line="+52"/>
         <source>%1, picture %2 of %3</source>
         <extracomment>A picture in a row of Settings, for a screen reader: %1 the row&apos;s name (a snake or the obstacle), %2 the picture&apos;s place in the row, %3 how many pictures the row has</extracomment>
         <translation>%1, image %2 sur %3</translation>
@@ -175,7 +181,7 @@
 <context>
     <name>ouroboard::EndScreen</name>
     <message>
-        <location filename="../ui/endscreen.cpp" line="+37"/>
+        <location filename="../ui/endscreen.cpp" line="+42"/>
         <source>Level completed</source>
         <extracomment>A campaign level (of seven) has been passed.</extracomment>
         <translation>Niveau terminé</translation>
@@ -285,13 +291,13 @@
         <translation>Si les serpents des deux joueurs se percutent, il ne se passe rien.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Help</source>
         <extracomment>Title of the Help window.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>HELP</source>
         <extracomment>Heading above the help text, in capitals.</extracomment>
         <translation>AIDE</translation>
@@ -303,7 +309,7 @@
         <translation>COMMANDES</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Help text</source>
         <translation>Texte d’aide</translation>
     </message>
@@ -335,34 +341,34 @@
         <translation>PARAMÈTRES</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Select The Snake For Player One</source>
         <translation>Choisissez le serpent du joueur 1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Select The Snake For Player Two</source>
         <translation>Choisissez le serpent du joueur 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Select The Obstacle Image By Clicking On It</source>
         <translation>Cliquez sur une image pour choisir l’obstacle</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>OK</source>
         <extracomment>The button that applies the chosen pictures.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-64"/>
         <source>Choose the pictures of the snakes and of the obstacles</source>
         <translation>Choisissez les images des serpents et des obstacles</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Player 1 snake</source>
         <translation>Serpent du joueur 1</translation>
     </message>
@@ -378,13 +384,13 @@
         <translation>Obstacle</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>%1: chosen picture</source>
         <extracomment>Spoken name of a row&apos;s preview. %1: the row&apos;s name, such as &quot;Player 1 snake&quot;.</extracomment>
         <translation>%1&#xa0;: image choisie</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Applies the chosen pictures and starts a new game</source>
         <translation>Applique les images choisies et commence une nouvelle partie</translation>
     </message>
@@ -392,19 +398,19 @@
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="-157"/>
+        <location filename="../ui/snaketable.cpp" line="-161"/>
         <source>Level</source>
         <comment>speed</comment>
         <extracomment>The heading above the speed bars: the speed level, not a campaign level.</extracomment>
         <translation>Niveau de vitesse</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>Distributed by Ouroboard</source>
         <translation>Distribué par Ouroboard</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Options</source>
         <extracomment>The game&apos;s only menu: new game, players, mode, settings, exit.</extracomment>
         <translation>Options</translation>
@@ -516,18 +522,18 @@
         <translation>Score de l’ordinateur : %1</translation>
     </message>
     <message>
-        <location line="-269"/>
+        <location line="-289"/>
         <source>A snake game. Press %1 for help.</source>
         <extracomment>Spoken for the main window. %1: a key&apos;s name, such as &quot;F1&quot;.</extracomment>
         <translation>Un jeu du serpent. Appuyez sur %1 pour afficher l’aide.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Board, speed and scores</source>
         <translation>Plateau, vitesse et scores</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+44"/>
         <source>The speed: the bars below set it</source>
         <translation>La vitesse&#xa0;: les barres en dessous la règlent</translation>
     </message>
@@ -545,7 +551,7 @@
         <translation>Joueur %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Game menu</source>
         <translation>Menu du jeu</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="+256"/>
+        <location filename="../ui/snaketable.cpp" line="+277"/>
         <source>PAUSE</source>
         <extracomment>One command on the menu bar, named for what a click does now: stop the running game.</extracomment>
         <translation>ПАУЗА</translation>
@@ -65,6 +65,12 @@
         <source>dismiss the picture at the end of a level or a game</source>
         <extracomment>Key list: what Enter, Space and Esc do, a command.</extracomment>
         <translation>закрытие картинки в конце уровня или игры</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>full screen on or off; Esc also leaves it</source>
+        <extracomment>Key list: what F11 does, a command: the window fills the screen, or goes back; Esc also goes back.</extracomment>
+        <translation>включение и выключение полноэкранного режима; Esc тоже выходит из него</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -148,7 +154,7 @@
 <context>
     <name>ouroboard::Board</name>
     <message>
-        <location filename="../ui/board.cpp" line="+17"/>
+        <location filename="../ui/board.cpp" line="+18"/>
         <source>Board</source>
         <extracomment>Spoken name of the board the snakes move on.</extracomment>
         <translation>Игровое поле</translation>
@@ -167,7 +173,7 @@
 <context>
     <name>ouroboard::ChoiceRow</name>
     <message>
-        <location filename="../ui/choicerow.cpp" line="+51"/>
+        <location filename="../ui/choicerow.cpp" line="+52"/>
         <source>%1, picture %2 of %3</source>
         <extracomment>A picture in a row of Settings, for a screen reader: %1 the row&apos;s name (a snake or the obstacle), %2 the picture&apos;s place in the row, %3 how many pictures the row has</extracomment>
         <translation>%1, картинка %2 из %3</translation>
@@ -176,7 +182,7 @@
 <context>
     <name>ouroboard::EndScreen</name>
     <message>
-        <location filename="../ui/endscreen.cpp" line="+37"/>
+        <location filename="../ui/endscreen.cpp" line="+42"/>
         <source>Level completed</source>
         <extracomment>A campaign level (of seven) has been passed.</extracomment>
         <translation>Уровень пройден</translation>
@@ -288,13 +294,13 @@
         <translation>Если змейки двух игроков сталкиваются, ничего не происходит.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Help</source>
         <extracomment>Title of the Help window.</extracomment>
         <translation>Справка</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>HELP</source>
         <extracomment>Heading above the help text, in capitals.</extracomment>
         <translation>СПРАВКА</translation>
@@ -306,7 +312,7 @@
         <translation>УПРАВЛЕНИЕ</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Help text</source>
         <translation>Текст справки</translation>
     </message>
@@ -338,34 +344,34 @@
         <translation>НАСТРОЙКИ</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Select The Snake For Player One</source>
         <translation>Выберите змейку для первого игрока</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Select The Snake For Player Two</source>
         <translation>Выберите змейку для второго игрока</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Select The Obstacle Image By Clicking On It</source>
         <translation>Выберите препятствие, щёлкнув по его картинке</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>OK</source>
         <extracomment>The button that applies the chosen pictures.</extracomment>
         <translation>ОК</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-64"/>
         <source>Choose the pictures of the snakes and of the obstacles</source>
         <translation>Выберите картинки змеек и препятствий</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Player 1 snake</source>
         <translation>Змейка первого игрока</translation>
     </message>
@@ -381,13 +387,13 @@
         <translation>Препятствие</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>%1: chosen picture</source>
         <extracomment>Spoken name of a row&apos;s preview. %1: the row&apos;s name, such as &quot;Player 1 snake&quot;.</extracomment>
         <translation>%1: выбранная картинка</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Applies the chosen pictures and starts a new game</source>
         <translation>Применяет выбранные картинки и начинает новую игру</translation>
     </message>
@@ -395,19 +401,19 @@
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="-157"/>
+        <location filename="../ui/snaketable.cpp" line="-161"/>
         <source>Level</source>
         <comment>speed</comment>
         <extracomment>The heading above the speed bars: the speed level, not a campaign level.</extracomment>
         <translation>Уровень скорости</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>Distributed by Ouroboard</source>
         <translation>Распространитель: Ouroboard</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Options</source>
         <extracomment>The game&apos;s only menu: new game, players, mode, settings, exit.</extracomment>
         <translation>Параметры</translation>
@@ -519,18 +525,18 @@
         <translation>Счёт компьютера: %1</translation>
     </message>
     <message>
-        <location line="-269"/>
+        <location line="-289"/>
         <source>A snake game. Press %1 for help.</source>
         <extracomment>Spoken for the main window. %1: a key&apos;s name, such as &quot;F1&quot;.</extracomment>
         <translation>Игра «Змейка». Нажмите %1, чтобы открыть справку.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Board, speed and scores</source>
         <translation>Поле, скорость и счёт</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+44"/>
         <source>The speed: the bars below set it</source>
         <translation>Скорость: её задают столбики ниже</translation>
     </message>
@@ -548,7 +554,7 @@
         <translation>Игрок %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>Game menu</source>
         <translation>Меню игры</translation>
     </message>

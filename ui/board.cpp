@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "frame.h"
@@ -28,16 +29,29 @@ QRect Board::cellRect(int cell) {
   return {(cell % BoardSide) * CellSize, (cell / BoardSide) * CellSize, CellSize, CellSize};
 }
 
+// A cell's side is a whole number of device pixels, so cells touch without
+// gaps and each picture lands on whole pixels.
+void Board::setScale(const Scale& scale) {
+  cell_ = std::round(CellSize * scale.device()) / scale.ratio;
+  update();
+}
+
+QRectF Board::cellPlace(int cell) const {
+  return {(cell % BoardSide) * cell_, (cell / BoardSide) * cell_, cell_, cell_};
+}
+
+QRect Board::cellArea(int cell) const { return cellPlace(cell).toAlignedRect(); }
+
 QRect Board::extent(int cell, Picture picture) const {
-  QRect area = cellRect(cell);
+  QRectF area = cellPlace(cell);
   const QPixmap& pixmap = book_.pixmap(picture);
-  if (!pixmap.isNull()) area.setSize(area.size().expandedTo(pixmap.deviceIndependentSize().toSize()));
-  return area;
+  if (!pixmap.isNull()) area.setSize(area.size().expandedTo(pixmap.deviceIndependentSize()));
+  return area.toAlignedRect();
 }
 
 bool Board::oversized(Picture picture) const {
-  const QSize size = book_.pixmap(picture).deviceIndependentSize().toSize();
-  return size.width() > CellSize || size.height() > CellSize;
+  const QSizeF size = book_.pixmap(picture).deviceIndependentSize();
+  return size.width() > cell_ + 0.01 || size.height() > cell_ + 0.01;
 }
 
 void Board::showCells(const std::array<Picture, CellCount>& cells) {
@@ -54,13 +68,14 @@ void Board::showCells(const std::array<Picture, CellCount>& cells) {
 
 // The cells under region and their upper and left neighbours: no picture is
 // as large as two cells, so only those can reach into it.
-std::vector<int> Board::cellsReaching(const QRegion& region) {
+std::vector<int> Board::cellsReaching(const QRegion& region) const {
+  const auto cellAt = [this](int pixel) { return static_cast<int>(pixel / cell_); };
   std::vector<int> cells;
   for (const QRect& area : region) {
-    const int left = std::max(area.left() / CellSize - 1, 0);
-    const int top = std::max(area.top() / CellSize - 1, 0);
-    const int right = std::min(area.right() / CellSize, BoardSide - 1);
-    const int bottom = std::min(area.bottom() / CellSize, BoardSide - 1);
+    const int left = std::max(cellAt(area.left()) - 1, 0);
+    const int top = std::max(cellAt(area.top()) - 1, 0);
+    const int right = std::min(cellAt(area.right()), BoardSide - 1);
+    const int bottom = std::min(cellAt(area.bottom()), BoardSide - 1);
     for (int row = top; row <= bottom; ++row)
       for (int column = left; column <= right; ++column) cells.push_back(row * BoardSide + column);
   }
@@ -72,10 +87,10 @@ std::vector<int> Board::cellsReaching(const QRegion& region) {
 // Past the last row and column the board shows what the window would: black,
 // and from the frame's inner edge on, the frame.
 void Board::paintOverhang(QPainter& painter, const QRegion& dirty) const {
-  const int cells = BoardSide * CellSize;
+  const QRect cells = cellArea(0).united(cellArea(CellCount - 1));
   const QRect reach = dirty.boundingRect();
-  if (reach.right() < cells && reach.bottom() < cells) return;
-  const QRegion overhang = dirty - QRect(0, 0, cells, cells);
+  if (reach.right() <= cells.right() && reach.bottom() <= cells.bottom()) return;
+  const QRegion overhang = dirty - cells;
   for (const QRect& area : overhang) painter.fillRect(area, Qt::black);
   painter.save();
   painter.translate(-pos());
@@ -95,13 +110,13 @@ void Board::paintEvent(QPaintEvent* event) {
     const Picture picture = shown_[i];
     if (!dirty.intersects(extent(i, picture))) continue;
     if (picture == Picture::None)
-      painter.fillRect(cellRect(i), Qt::black);
+      painter.fillRect(cellPlace(i), Qt::black);
     else if (oversized(picture))
       onTop.push_back(i);
     else
-      painter.drawPixmap(cellRect(i).topLeft(), book_.pixmap(picture));
+      painter.drawPixmap(cellPlace(i).topLeft(), book_.pixmap(picture));
   }
-  for (const int i : onTop) painter.drawPixmap(cellRect(i).topLeft(), book_.pixmap(shown_[i]));
+  for (const int i : onTop) painter.drawPixmap(cellPlace(i).topLeft(), book_.pixmap(shown_[i]));
 }
 
 }  // namespace ouroboard

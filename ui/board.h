@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "picture.h"
+#include "scale.h"
 #include "types.h"
 
 namespace ouroboard {
@@ -31,22 +32,28 @@ class Board : public QWidget {
 
   // Takes the pictures the cells are to show and repaints the changed cells.
   void showCells(const std::array<Picture, CellCount>& cells);
+  // Cells a whole number of device pixels wide, for the window's scale.
+  void setScale(const Scale& scale);
 
+  // Where a cell shows at the window's own size, and at the board's scale.
   static QRect cellRect(int cell);
+  QRect cellArea(int cell) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRectF cellPlace(int cell) const;
   // The area a cell's picture covers: its own square, or more for a larger picture.
   QRect extent(int cell, Picture picture) const;
   bool oversized(Picture picture) const;
-  static std::vector<int> cellsReaching(const QRegion& region);
+  std::vector<int> cellsReaching(const QRegion& region) const;
   void paintOverhang(QPainter& painter, const QRegion& dirty) const;
 
   const PictureBook& book_;
   const Frame& frame_;
   std::array<Picture, CellCount> shown_{};
+  double cell_ = CellSize;  // in the widget's own pixels
 };
 
 }  // namespace ouroboard

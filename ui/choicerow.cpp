@@ -22,17 +22,18 @@ bool byKeyboard(Qt::FocusReason reason) {
 }  // namespace
 
 // Transparent: the window's background shows between the pictures.
-ChoiceRow::ChoiceRow(QWidget* parent, const QString& name, const QString& title, QPoint topLeft, int step)
-    : QWidget(parent), title_(title), step_(step) {
+ChoiceRow::ChoiceRow(QWidget* parent, const QString& name, const QString& title, QPoint topLeft, int step,
+                     const Scale& scale)
+    : QWidget(parent), title_(title), step_(step), scale_(scale), gap_(std::max(1, scale.px(MarkGap))) {
   setObjectName(name);
   setAccessibleName(title);
-  move(topLeft - QPoint(MarkGap, MarkGap));
+  move(scale.point(topLeft) - QPoint(gap_, gap_));
   // A click chooses a picture but leaves the focus where it was.
   setFocusPolicy(Qt::TabFocus);
 }
 
 void ChoiceRow::addChoice(const QString& name, Picture id, const QPixmap& picture) {
-  const QPoint at(MarkGap + step_ * static_cast<int>(views_.size()), MarkGap);
+  const QPoint at(gap_ + scale_.px(step_ * static_cast<int>(views_.size())), gap_);
   auto* view = new ChoicePicture(this, name, QRect(at, picture.deviceIndependentSize().toSize()));
   view->setPicture(picture);
   connect(view, &PictureView::clicked, this, [this, id] { emit chosen(id); });
@@ -40,7 +41,7 @@ void ChoiceRow::addChoice(const QString& name, Picture id, const QPixmap& pictur
   ids_ << id;
   nameThePictures();
   const QRect last = view->geometry();
-  resize(last.right() + 1 + MarkGap, last.bottom() + 1 + MarkGap);
+  resize(last.right() + 1 + gap_, last.bottom() + 1 + gap_);
 }
 
 // A screen reader hears the chosen picture as checked, from its role; its
@@ -60,7 +61,7 @@ void ChoiceRow::paintEvent(QPaintEvent*) {
   if (!hasFocus() || !keyboardInUse_ || views_.isEmpty()) return;
   QPainter painter(this);
   painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-  painter.drawRect(views_[current_]->geometry().adjusted(-MarkGap, -MarkGap, MarkGap - 1, MarkGap - 1));
+  painter.drawRect(views_[current_]->geometry().adjusted(-gap_, -gap_, gap_ - 1, gap_ - 1));
 }
 
 void ChoiceRow::keyPressEvent(QKeyEvent* event) {

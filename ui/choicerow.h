@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "picture.h"
+#include "scale.h"
 
 namespace ouroboard {
 
@@ -18,8 +19,10 @@ class ChoiceRow : public QWidget {
   Q_OBJECT
 
  public:
-  // The pictures go side by side from topLeft, step pixels apart.
-  ChoiceRow(QWidget* parent, const QString& name, const QString& title, QPoint topLeft, int step);
+  // The pictures go side by side from topLeft, step pixels apart, both in
+  // the window's units, which the scale turns into pixels.
+  ChoiceRow(QWidget* parent, const QString& name, const QString& title, QPoint topLeft, int step,
+            const Scale& scale = {});
 
   void addChoice(const QString& name, Picture id, const QPixmap& picture);
   // Marks the chosen picture, for screen readers.
@@ -40,6 +43,8 @@ class ChoiceRow : public QWidget {
 
   QString title_;
   int step_;
+  Scale scale_;
+  int gap_;
   QList<ChoicePicture*> views_;
   QList<Picture> ids_;
   Picture chosen_ = Picture::None;

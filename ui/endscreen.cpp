@@ -29,6 +29,11 @@ EndScreen::EndScreen(QWidget* owner, const QWidget* over, bool standsAlone)
   if (!standsAlone) keepOffTaskBar(this);
 }
 
+void EndScreen::setScale(const Scale& scale, const QWidget* over) {
+  setFixedSize(scale.size(ClientSize).grownBy(Frame));
+  centreOver(this, over);
+}
+
 void EndScreen::describe(Picture card) {
   QString headline, words;
   switch (card) {

@@ -3,6 +3,7 @@
 
 #include "picture.h"
 #include "pictureview.h"
+#include "scale.h"
 
 namespace ouroboard {
 
@@ -20,6 +21,10 @@ class EndScreen : public PictureView {
   EndScreen(QWidget* owner, const QWidget* over, bool standsAlone);
 
   bool standsAlone() const { return standsAlone_; }
+
+  // Grows and shrinks with the main window, so that it keeps covering the
+  // same part of the board.
+  void setScale(const Scale& scale, const QWidget* over);
 
   // Gives a screen reader the words on the card shown, and how to go on.
   void describe(Picture card);

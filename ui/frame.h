@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "scale.h"
+
 class QPainter;
 
 namespace ouroboard {
@@ -21,16 +23,20 @@ class Frame {
 
   // Paints the bands' pixels within area; both in the window's coordinates.
   void paint(QPainter& painter, const QRect& area) const;
+  void setScale(const Scale& scale);
 
  private:
   struct Band {
-    QPoint place;
+    QRect units;  // where it goes at the window's own size
+    QPointF place;  // on whole device pixels, so that the bands meet without a gap
     QPixmap picture;
   };
   std::array<Band, 4> bands_;
+  std::array<QPixmap, 4> own_;
 };
 
-// The window's client area, behind every other widget of the main window.
+// The window's client area at its own size or scaled, behind every other
+// widget of the main window.
 class ClientArea : public QWidget {
   Q_OBJECT
 
@@ -38,11 +44,13 @@ class ClientArea : public QWidget {
   ClientArea(QWidget* parent, const QSize& size);
 
   const Frame& frame() const { return frame_; }
+  void setScale(const Scale& scale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QSize own_;
   Frame frame_;
 };
 

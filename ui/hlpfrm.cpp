@@ -81,16 +81,19 @@ QString helpText() {
          QLatin1Char('\n');
 }
 
-HlpFrm::HlpFrm(QWidget* owner) : QWidget(owner, fixedWindowFlags(Qt::Window)) {
+HlpFrm::HlpFrm(QWidget* owner, const PictureBook& book, const Scale& scale)
+    : QWidget(owner, fixedWindowFlags(Qt::Window)), book_(book), scale_(scale) {
   setObjectName(QStringLiteral("HlpFrm"));
   //: Title of the Help window.
   setWindowTitle(tr("Help"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(ClientSize);
+  setFixedSize(scale.size(ClientSize));
   paintBlack(this);
   buildHeadings();
   buildText();
   buildPictures();
+  layout_.apply(scale);
+  shareFontSize(headings_);
   closeOnEscape(this);
   centreOver(this, owner);
 }
@@ -103,7 +106,8 @@ void HlpFrm::buildHeadings() {
   //: Heading above the pictures of the players' keys, in capitals.
   QLabel* controls =
       makeLabel(this, QStringLiteral("Label1(0)"), tr("CONTROLS"), {8, 392, 144, 29}, font, Qt::red);
-  shareFontSize({help, controls});
+  headings_ = {help, controls};
+  for (QLabel* heading : headings_) layout_.place(heading, heading->geometry(), font);
 }
 
 // Read-only but scrollable, and selectable with the mouse; it has the focus
@@ -113,12 +117,12 @@ void HlpFrm::buildText() {
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
   Text1_->setAccessibleName(tr("Help text"));
-  Text1_->setGeometry(8, 120, 601, 265);
+  layout_.place(Text1_, {8, 120, 601, 265});
   Text1_->setReadOnly(true);
   Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1_->setFont(windowFont(FontPx::Pt9_75, Weight::Bold));
+  Text1_->setFont(scaledFont(windowFont(FontPx::Pt9_75, Weight::Bold), scale_));
   Text1_->setPalette(greenTextPalette());
   Text1_->verticalScrollBar()->setPalette(greenTextPalette());  // not a copy of its own
   nameTheParts();
@@ -139,16 +143,16 @@ void HlpFrm::nameTheParts() {
 
 // The help text lists the keys the pictures show, so their names need not.
 void HlpFrm::buildPictures() {
-  const auto place = [this](const char* name, const char* file, QPoint at, const QString& words) {
-    auto* view = new PictureView(this, QLatin1String(name), QRect(at, QSize(1, 1)));
-    view->setPicture(PictureBook::decoration(QLatin1String(file)));
+  const auto place = [this](const char* name, Decoration which, QPoint at, const QString& words) {
+    auto* view = new PictureView(this, QLatin1String(name), QRect(scale_.point(at), QSize(1, 1)));
+    view->setPicture(book_.decoration(which, scale_));
     view->setAccessibleName(words);
   };
-  place("Image3", "help_banner.png", {152, 8}, tr("Ouroboard, by the Ouroboard team"));
-  place("Image1", "keys_player1.png", {128, 424},
+  place("Image3", Decoration::HelpBanner, {152, 8}, tr("Ouroboard, by the Ouroboard team"));
+  place("Image1", Decoration::KeysPlayer1, {128, 424},
         //: Spoken name of a picture of a player's keys. %1: the player's number, 1 or 2.
         tr("Keys of player %1").arg(1));
-  place("Image2", "keys_player2.png", {256, 424},
+  place("Image2", Decoration::KeysPlayer2, {256, 424},
         //: Spoken name of a picture of a player's keys. %1: the player's number, 1 or 2.
         tr("Keys of player %1").arg(2));
 }

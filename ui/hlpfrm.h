@@ -3,9 +3,14 @@
 
 #include <QWidget>
 
+#include "scale.h"
+
+class QLabel;
 class QPlainTextEdit;
 
 namespace ouroboard {
+
+class PictureBook;
 
 // Reports its closing, however it closes, so the game can restart its clock.
 class HlpFrm : public QWidget {
@@ -14,7 +19,7 @@ class HlpFrm : public QWidget {
  public:
   static constexpr QSize ClientSize{613, 537};
 
-  explicit HlpFrm(QWidget* owner);
+  HlpFrm(QWidget* owner, const PictureBook& book, const Scale& scale = {});
 
  signals:
   void closed();
@@ -29,6 +34,10 @@ class HlpFrm : public QWidget {
   void buildPictures();
   void Form_Unload();
 
+  const PictureBook& book_;
+  Scale scale_;
+  ScaledLayout layout_;
+  QList<QLabel*> headings_;  // one size for both
   QPlainTextEdit* Text1_ = nullptr;
 };
 

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
   ouroboard::installTranslations(*app);
   QApplication::setApplicationName(QStringLiteral("Ouroboard"));
   QApplication::setDesktopFileName(QStringLiteral(OUROBOARD_APP_ID));
-  QApplication::setWindowIcon(ouroboard::PictureBook::decoration(QStringLiteral("icon.png")));
+  QApplication::setWindowIcon(ouroboard::PictureBook::resource(QStringLiteral("icon.png")));
   // The main window's close box and Exit end the program; hiding the main
   // window between campaign levels must not.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -14,7 +14,6 @@
 namespace ouroboard {
 namespace {
 
-constexpr QSize ClientSize{536, 223};
 constexpr int PreviewLeft = 272;
 constexpr int RowLeft = 344;
 constexpr int RowStep = 24;
@@ -32,9 +31,10 @@ QRect square(int left, int top) { return {left, top, 16, 16}; }
 }  // namespace
 
 // A tool window: a title bar and a close box, but no task-bar entry.
-Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner)
+Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner, const Scale& scale)
     : QWidget(owner, fixedWindowFlags(Qt::Tool)),
       book_(book),
+      scale_(scale),
       SBF_(new PictureView(this, QStringLiteral("SBF"), square(PreviewLeft, PlayerOneTop))),
       SBF2_(new PictureView(this, QStringLiteral("SBF2"), square(PreviewLeft, PlayerTwoTop))),
       SOF_(new PictureView(this, QStringLiteral("SOF"), square(PreviewLeft, ObstacleTop))) {
@@ -43,8 +43,9 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
   setWindowTitle(tr("SETTINGS"));
   setAccessibleDescription(tr("Choose the pictures of the snakes and of the obstacles"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(ClientSize);
+  setFixedSize(scale.size(ClientSize));
   paintBlack(this);
+  for (PictureView* preview : {SBF_, SBF2_, SOF_}) layout_.place(preview, preview->geometry());
   buildCaptions();
   SB_ = buildChoiceRow(QStringLiteral("SB"), tr("Player 1 snake"), PlayerOneTop, PlayerOneOrder, SnakePicture,
                        &Settings::SB_Click);
@@ -55,6 +56,7 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
                        &Settings::SO_Click);
   nameThePreviews();
   buildOkButton();
+  layout_.apply(scale);
   Form_Load(inUse);
   closeOnEscape(this);
   centreOver(this, owner);
@@ -63,22 +65,22 @@ Settings::Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner
 
 void Settings::buildCaptions() {
   const QFont font = windowFont(FontPx::Pt13_5, Weight::Bold);
-  makeLabel(this, QStringLiteral("Label1(0)"), tr("Select The Snake For Player One"),
-            {16, 16, 241, 57}, font, Qt::white);
-  makeLabel(this, QStringLiteral("Label1(2)"), tr("Select The Snake For Player Two"),
-            {16, 72, 241, 57}, font, Qt::white);
-  makeLabel(this, QStringLiteral("Label1(1)"), tr("Select The Obstacle Image By Clicking On It"),
-            {16, 128, 241, 57}, font, Qt::white);
+  const std::tuple<const char*, QString, QRect> captions[] = {
+      {"Label1(0)", tr("Select The Snake For Player One"), {16, 16, 241, 57}},
+      {"Label1(2)", tr("Select The Snake For Player Two"), {16, 72, 241, 57}},
+      {"Label1(1)", tr("Select The Obstacle Image By Clicking On It"), {16, 128, 241, 57}}};
+  for (const auto& [name, text, place] : captions)
+    layout_.place(makeLabel(this, QLatin1String(name), text, place, font, Qt::white), place, font);
 }
 
 // The rows come before the OK button in the order of the Tab key.
 ChoiceRow* Settings::buildChoiceRow(const QString& name, const QString& title, int top,
                                     std::span<const int> order, Picture (*pictureOf)(int),
                                     void (Settings::*onChoice)(Picture)) {
-  auto* row = new ChoiceRow(this, name, title, {RowLeft, top}, RowStep);
+  auto* row = new ChoiceRow(this, name, title, {RowLeft, top}, RowStep, scale_);
   for (const int index : order)
     row->addChoice(QStringLiteral("%1(%2)").arg(name).arg(index), pictureOf(index),
-                   book_.pixmap(pictureOf(index)));
+                   book_.pixmap(pictureOf(index), scale_));
   connect(row, &ChoiceRow::chosen, this, onChoice);
   return row;
 }
@@ -94,9 +96,12 @@ void Settings::nameThePreviews() {
 void Settings::buildOkButton() {
   Command1_ = new QPushButton(this);
   Command1_->setObjectName(QStringLiteral("Command1"));
-  Command1_->setGeometry(488, 176, 41, 41);
-  Command1_->setIcon(book_.okIcon());
-  Command1_->setIconSize({32, 32});
+  layout_.place(Command1_, {488, 176, 41, 41});
+  if (scale_ == Scale{})
+    Command1_->setIcon(book_.okIcon());
+  else
+    Command1_->setIcon(book_.decoration(Decoration::Ok, scale_));
+  Command1_->setIconSize(scale_.size({32, 32}));
   //: The button that applies the chosen pictures.
   Command1_->setToolTip(tr("OK"));
   //: The button that applies the chosen pictures.
@@ -116,7 +121,7 @@ void Settings::Form_Load(const Widgets& inUse) {
 
 void Settings::preview(ChoiceRow* row, PictureView* view, Picture& choice, Picture picture) {
   choice = picture;
-  view->setPicture(book_.pixmap(picture));
+  view->setPicture(book_.pixmap(picture, scale_));
   row->setChosen(picture);
 }
 

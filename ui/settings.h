@@ -5,6 +5,7 @@
 #include <span>
 
 #include "picture.h"
+#include "scale.h"
 
 class QPushButton;
 
@@ -22,7 +23,9 @@ class Settings : public QWidget {
   Q_OBJECT
 
  public:
-  Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner);
+  static constexpr QSize ClientSize{536, 223};
+
+  Settings(const PictureBook& book, const Widgets& inUse, QWidget* owner, const Scale& scale = {});
 
  signals:
   void applied(Picture snake1, Picture snake2, Picture obstacle);
@@ -44,6 +47,8 @@ class Settings : public QWidget {
   void preview(ChoiceRow* row, PictureView* view, Picture& choice, Picture picture);
 
   const PictureBook& book_;
+  Scale scale_;
+  ScaledLayout layout_;
   PictureView* SBF_;
   PictureView* SBF2_;
   PictureView* SOF_;

@@ -20,11 +20,12 @@
 #include "pictureview.h"
 #include "settings.h"
 #include "speedbar.h"
+#include "stage.h"
 #include "style.h"
 
 namespace ouroboard {
 
-SnakeTable::SnakeTable() : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)) {
+SnakeTable::SnakeTable() : QMainWindow(nullptr, resizableWindowFlags()) {
   setObjectName(QStringLiteral("SnakeTable"));
   //: Spoken for the main window. %1: a key's name, such as "F1".
   setAccessibleDescription(
@@ -32,10 +33,8 @@ SnakeTable::SnakeTable() : QMainWindow(nullptr, fixedWindowFlags(Qt::Window)) {
   installAccessibleRoles();
   buildClientArea();
   buildMenu();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
   // Placed before the window exists, so that the position is the frame's.
-  layout()->activate();
-  centreOnScreen(this);
+  stage_->fitOnScreen();
   addInputSources();
   connect(&session_, &Session::changed, this, &SnakeTable::showGame);
   showGame();
@@ -70,54 +69,76 @@ HlpFrm* SnakeTable::helpWindow() const { return help_; }
 EndScreen* SnakeTable::endScreen() const { return endScreen_; }
 
 void SnakeTable::buildClientArea() {
-  client_ = new ClientArea(this, ClientSize);
-  setCentralWidget(client_);
+  stage_ = new Stage(this, ClientSize);
+  setCentralWidget(stage_);
+  client_ = stage_->client();
   client_->setAccessibleName(tr("Board, speed and scores"));
   board_ = new Board(book_, client_->frame(), client_);
+  stage_->layout().place(board_, board_->geometry());
   buildSpeedIndicator(client_);
   buildScorePanel(client_);
+  connect(stage_, &Stage::rescaled, this, &SnakeTable::rescale);
+}
+
+// Every picture anew for the new scale; the layout has placed the widgets.
+void SnakeTable::rescale(const Scale& scale) {
+  book_.setScale(scale);
+  board_->setScale(scale);
+  const Decoration decorations[] = {Decoration::Level, Decoration::Score, Decoration::Player1,
+                                    Decoration::Player2};
+  for (int i = 0; i < 4; ++i) headings_[i]->setPicture(book_.decoration(decorations[i]));
+  for (int i = 0; i < SpeedStepCount; ++i) speedPic_[i]->setPicture(book_.pixmap(game().widgets.SpeedPic[i]));
+  if (endScreen_ != nullptr) {
+    endScreen_->setScale(scale, board_);
+    endScreen_->setPicture(book_.pixmap(game().widgets.EndScreen.Background));
+  }
 }
 
 // A staircase of bars, bottoms aligned, step 0 the shortest.
 void SnakeTable::buildSpeedIndicator(QWidget* client) {
   for (int i = 0; i < SpeedStepCount; ++i) {
-    const QRect place(536 + 24 * i, 152 - 16 * i, 20, 36 + 16 * i);
+    const QRect place(536 + 24 * i, 152 - 16 * i, 16, 32 + 16 * i);
     speedPic_[i] = new SpeedBar(client, i, place);
+    stage_->layout().place(speedPic_[i], place);
     connect(speedPic_[i], &PictureView::clicked, this, [this, i] { intents_.chooseSpeed(i); });
   }
 }
 
 // The headings are pictures of words; a screen reader reads the words.
 void SnakeTable::buildScorePanel(QWidget* client) {
-  const auto heading = [client](const char* name, const char* file, const QRect& place,
-                                const QString& words) {
+  const auto heading = [this, client](int i, const char* name, const QRect& place, const QString& words) {
     auto* view = new PictureView(client, QLatin1String(name), place);
-    view->setPicture(PictureBook::decoration(QLatin1String(file)));
     view->setAccessibleName(words);
+    stage_->layout().place(view, place);
+    headings_[i] = view;
     return view;
   };
-  heading("Image2", "heading_level.png", {520, 8, 127, 74},
+  heading(0, "Image2", {520, 8, 127, 74},
           //: The heading above the speed bars: the speed level, not a campaign level.
           tr("Level", "speed"))
       ->setAccessibleDescription(tr("The speed: the bars below set it"));
-  heading("Image1", "heading_score.png", {520, 200, 142, 62},
+  heading(1, "Image1", {520, 200, 142, 62},
           //: The heading above the players' scores (points).
           tr("Score"));
-  heading("Image3", "heading_player1.png", {520, 272, 142, 62},
+  heading(2, "Image3", {520, 272, 142, 62},
           //: The heading above a player's score. %1: the player's number, 1 or 2.
           tr("Player %1").arg(1));
-  image4_ = heading("Image4", "heading_player2.png", {520, 392, 142, 62},
+  image4_ = heading(3, "Image4", {520, 392, 142, 62},
                     //: The heading above a player's score. %1: the player's number, 1 or 2.
                     tr("Player %1").arg(2));
 
+  const auto label = [this, client](const char* name, const QString& text, const QRect& place,
+                                    const QFont& font, const QColor& colour) {
+    QLabel* made = makeLabel(client, QLatin1String(name), text, place, font, colour);
+    stage_->layout().place(made, place, font);
+    return made;
+  };
   const QFont scoreFont = windowFont(FontPx::Pt24, Weight::Bold);
   const QString zeros = QStringLiteral("00000000");
-  label1_ = makeLabel(client, QStringLiteral("Label1"), zeros, {520, 344, 153, 37}, scoreFont, Qt::red);
-  label2_ = makeLabel(client, QStringLiteral("Label2"), zeros, {520, 464, 153, 37}, scoreFont, Qt::blue);
-
-  QLabel* credit = makeLabel(client, QStringLiteral("Label3"), tr("Distributed by Ouroboard"),
-                             {64, 512, 241, 25}, windowFont(FontPx::Pt13_5), Qt::red);
-  paintBlack(credit);
+  label1_ = label("Label1", zeros, {520, 344, 153, 37}, scoreFont, Qt::red);
+  label2_ = label("Label2", zeros, {520, 464, 153, 37}, scoreFont, Qt::blue);
+  paintBlack(label("Label3", tr("Distributed by Ouroboard"), {64, 512, 241, 25}, windowFont(FontPx::Pt13_5),
+                   Qt::red));
 }
 
 void SnakeTable::buildMenu() {
@@ -201,7 +222,7 @@ void SnakeTable::set_Click() {
   intents_.openSettings();
   // A closed window is on its way out; a new one starts from the pictures in use.
   if (settings_ == nullptr || settings_->isHidden()) {
-    settings_ = new Settings(book_, game().widgets, this);
+    settings_ = new Settings(book_, game().widgets, this, stage_->scaleWithin(Settings::ClientSize));
     connect(settings_, &Settings::applied, this, &SnakeTable::settingsApplied);
     shortcuts_->reachFrom(settings_);
     // Closed any way, it hands the keyboard back, so that P resumes at once.
@@ -219,7 +240,7 @@ void SnakeTable::settingsApplied(Picture snake1, Picture snake2, Picture obstacl
 void SnakeTable::hlp_Click() {
   intents_.openHelp();
   if (help_ == nullptr || help_->isHidden()) {
-    help_ = new HlpFrm(this);
+    help_ = new HlpFrm(this, book_, stage_->scaleWithin(HlpFrm::ClientSize));
     connect(help_, &HlpFrm::closed, this, &SnakeTable::helpClosed);
     shortcuts_->reachFrom(help_);
   }
@@ -349,6 +370,7 @@ void SnakeTable::syncEndScreen(const EndScreenView& view) {
   if (!view.Shown) return;
   if (endScreen_ == nullptr) {
     endScreen_ = new EndScreen(this, board_, standsAlone);
+    endScreen_->setScale(stage_->scale(), board_);
     connect(endScreen_, &EndScreen::clicked, &intents_, &Intents::dismissEndScreen);
     keyboard_->steerFrom(endScreen_);
     shortcuts_->reachFrom(endScreen_);

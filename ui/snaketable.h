@@ -28,6 +28,8 @@ class Shortcuts;
 class PictureView;
 class Settings;
 class SpeedBar;
+class Stage;
+struct Scale;
 
 // The engine decides everything; this window passes every event on to it as
 // an intent and, whenever the game changes, makes the Qt widgets show what
@@ -65,6 +67,7 @@ class SnakeTable : public QMainWindow {
   const QTimer& gameClock() const { return session_.clock(); }
   Board* board() const { return board_; }
   QWidget* clientArea() const;
+  Stage* stage() const { return stage_; }
   Settings* settingsWindow() const;
   HlpFrm* helpWindow() const;
   EndScreen* endScreen() const;
@@ -83,6 +86,7 @@ class SnakeTable : public QMainWindow {
   void buildClientArea();
   void buildSpeedIndicator(QWidget* client);
   void buildScorePanel(QWidget* client);
+  void rescale(const Scale& scale);
   void buildMenu();
   void buildSkillMenu(QMenu* opt);
   QAction* addCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> handler);
@@ -109,7 +113,9 @@ class SnakeTable : public QMainWindow {
   Intents intents_{session_};
   PictureBook book_;
 
+  Stage* stage_ = nullptr;
   ClientArea* client_ = nullptr;
+  std::array<PictureView*, 4> headings_{};
   Board* board_ = nullptr;
   std::array<SpeedBar*, SpeedStepCount> speedPic_{};
   PictureView* image4_ = nullptr;

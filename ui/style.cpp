@@ -34,6 +34,11 @@ Qt::WindowFlags fixedWindowFlags(Qt::WindowType kind) {
          Qt::MSWindowsFixedSizeDialogHint;
 }
 
+Qt::WindowFlags resizableWindowFlags() {
+  return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+         Qt::WindowMaximizeButtonHint;
+}
+
 void keepOffTaskBar(QWidget* window) {
   if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
   xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
@@ -96,11 +101,6 @@ QPoint centredPosition(const QSize& size, const QPoint& centre, const QRect& ava
   return placed.topLeft();
 }
 
-void centreOnScreen(QWidget* window) {
-  const QRect available = window->screen()->availableGeometry();
-  window->move(centredPosition(window->size(), available.center(), available));
-}
-
 // A window's position is its frame's. The game's decorated windows all have
 // the main window's decorations, so its frame tells how large theirs will be
 // before they have one.
@@ -138,19 +138,23 @@ void shrinkToFit(QLabel* label) {
 
 }  // namespace
 
+void fitLabel(QLabel* label, const QRect& geometry, const QFont& font) {
+  label->setGeometry(geometry);
+  label->setFont(font);
+  shrinkToFit(label);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setFont(font);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFocusPolicy(Qt::NoFocus);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
-  shrinkToFit(label);
+  fitLabel(label, geometry, font);
   return label;
 }
 

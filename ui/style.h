@@ -31,6 +31,10 @@ QFont windowFont(int pixelSize, Weight weight = Weight::Regular, Underline under
 // Window flags of a fixed-size window with a title bar and a close box only.
 Qt::WindowFlags fixedWindowFlags(Qt::WindowType kind);
 
+// Window flags of the main window: a title bar, a close box and a maximize
+// box; its edges resize it.
+Qt::WindowFlags resizableWindowFlags();
+
 // Keeps a window off the task bar: a tool window alone is not enough for
 // every X11 task bar, the window's state says so plainly. Call it before the
 // window is first shown.
@@ -54,9 +58,6 @@ const QPalette& greenTextPalette();
 // stay in reach.
 QPoint centredPosition(const QSize& size, const QPoint& centre, const QRect& available);
 
-// Centres the main window on its screen.
-void centreOnScreen(QWidget* window);
-
 // Centres a secondary window's frame over the main window's frame, or over a
 // widget inside it, on the main window's screen.
 void centreOver(QWidget* window, const QWidget* over);
@@ -70,6 +71,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 // Labels that belong together, such as a window's headings, all take the
 // smallest size any of them was set at to fit.
 void shareFontSize(const QList<QLabel*>& labels);
+
+// Gives a label its place and font; a text that would not fit is set smaller.
+void fitLabel(QLabel* label, const QRect& geometry, const QFont& font);
 
 // Where a label's text goes once wrapped at word boundaries.
 QRect wrappedTextRect(const QLabel* label);

@@ -10,13 +10,16 @@ DESKTOP is one of:
                  the manager is asked for, which window stays on top, what
                  each close box does, and campaign level 1 played through
                  by an autopilot to the level-passed screen and level 2
-  small-screens  640 x 480, and 1280 x 1024 at scale 2: the title bar and
-                 the menu bar are on the screen, and the art stays crisp
+  small-screens  640 x 480, and 1366 x 768 at scale 1.5, the whole window
+                 is on the screen, frame included; 1366 x 768 at scale 1.25
+                 and 2560 x 1440 at scale 2 it opens at its own size, and
+                 the art stays crisp; F11 fills a 1920 x 1080 screen, and a
+                 maximised window, with a larger board
   screen-reader  the accessible tree over AT-SPI, in a private D-Bus session
                  and with Debian's python3 and its pyatspi: the menus and the
-                 named controls in English, and the menus in French; then,
-                 against the computer at the fastest speed with player 1
-                 left alone, the computer's score rises
+                 named controls in English, at scale 1 and 2, and the menus
+                 in French; then, against the computer at the fastest speed
+                 with player 1 left alone, the computer's score rises
 
 Setting E2E_SHOTS to a folder keeps a copy of every screenshot there.
 """
@@ -278,13 +281,15 @@ def check_centred_over_main_window(game, window, title):
     expect(abs(x - main_x) + abs(y - main_y) <= 40, "%s opens centred over the main window" % title)
 
 
-def check_buttons(game, window, title):
-    """Qt asks for a title bar and a close box only (Motif hints: functions
-    move, resize and close); openbox offers no maximize on a fixed size."""
+def check_buttons(game, window, title, maximize=False):
+    """Qt asks for a title bar and a close box (Motif hints: functions move,
+    resize and close), and for the main window a maximize box; openbox
+    offers no maximize on a fixed size."""
     hints = xprop(game.env, "-id", window, "_MOTIF_WM_HINTS").split("=")[1].split(",")
     actions = xprop(game.env, "-id", window, "_NET_WM_ALLOWED_ACTIONS")
-    expect(int(hints[1], 16) == 0x26 and "_NET_WM_ACTION_CLOSE" in actions and "MAXIMIZE" not in actions,
-           "%s asks for a close box and neither minimize nor maximize" % title)
+    expect(int(hints[1], 16) == (0x36 if maximize else 0x26) and "_NET_WM_ACTION_CLOSE" in actions and
+           ("MAXIMIZE" in actions) == maximize,
+           "%s asks for a close box, no minimize and %s maximize" % (title, "a" if maximize else "no"))
 
 
 def check_settings(game):
@@ -416,7 +421,7 @@ def openbox(binary, assets):
         return play.SKIP
     with play.XServer() as server, Openbox(server.display), play.Game(binary, assets, server.display) as game:
         game.main = window_named(game, "^Ouroboard$")
-        check_buttons(game, game.main, "the main window")
+        check_buttons(game, game.main, "the main window", maximize=True)
         game.toggle_pause()
         check_settings(game)
         check_help(game)
@@ -426,37 +431,113 @@ def openbox(binary, assets):
     return 0
 
 
-# --- small and scaled screens ---
+# --- small, scaled and large screens ---
 
-def check_small_screen(binary, assets, size, scale):
-    with play.XServer(size) as server, Openbox(server.display) as manager:
-        env = dict(play.program_env(DISPLAY=server.display), QT_SCALE_FACTOR=str(scale))
-        with Program(binary, env):
-            search = ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"]
-            found = subprocess.check_output(search, env=env, timeout=30).split()[0].decode()
-            time.sleep(1)  # let openbox frame it and the first paint settle
-            extents = xprop(env, "-id", found, "_NET_FRAME_EXTENTS").split("=")[1]
-            left, _, top, _ = (int(side) for side in extents.split(","))
-            x, y, _, _ = play.Game.geometry(manager, found)
-            expect(x - left >= 0 and y - top >= 0 and top > 0,
-                   "on %s at scale %d the title bar and the menu bar are on the screen" % (size, scale))
-            shot_path = os.path.join(manager.home, "shot.png")
-            subprocess.run(["import", "-window", "root", shot_path], env=env, check=True, timeout=20)
-            keep(shot_path, "screen-%s-scale%d" % (size, scale))
-            board = Board(assets, scale)
-            shot = play.read_picture(shot_path)
-            origin = board.origin(shot)
-            expect(origin is not None, "the board shows, its frame pixel for pixel")
-            cells = board.snake_cells(shot, origin)
-            expect(len(cells) >= 6, "at scale %d every snake cell shows its picture pixel for pixel (%s)"
-                   % (scale, sorted(cells)))
+FRAME_VIOLET = (105, 90, 215)
+
+
+def frame_width(shot):
+    """How wide the board's violet frame shows, along the middle of the screen."""
+    y = shot.height // 2
+    violet = [x for x in range(shot.width)
+              if all(abs(a - b) <= 60 for a, b in zip(shot.pixel(x, y), FRAME_VIOLET))]
+    return violet[-1] - violet[0] + 1 if violet else 0
+
+
+class Scaled:
+    """The game on a screen of the given size and scale, under openbox."""
+
+    def __init__(self, binary, size, scale):
+        self.binary, self.size, self.scale = binary, size, scale
+
+    def __enter__(self):
+        self.server = play.XServer(self.size).__enter__()
+        self.manager = Openbox(self.server.display).__enter__()
+        self.env = dict(play.program_env(DISPLAY=self.server.display), QT_SCALE_FACTOR=str(self.scale))
+        self.program = Program(self.binary, self.env)
+        self.program.__enter__()
+        search = ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"]
+        self.window = subprocess.check_output(search, env=self.env, timeout=30).split()[0].decode()
+        time.sleep(1.5)  # let openbox frame it, and the game fit it to the screen
+        return self
+
+    def __exit__(self, *exc):
+        self.program.__exit__()
+        self.manager.__exit__()
+        self.server.__exit__()
+
+    def name(self):
+        return "%s-scale%s" % (self.size, self.scale)
+
+    def shot(self, name):
+        path = os.path.join(self.manager.home, "shot.png")
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=20)
+        keep(path, name)
+        return play.read_picture(path)
+
+    def frame(self):
+        """The window's client area and the frame's extents, in device pixels."""
+        extents = xprop(self.env, "-id", self.window, "_NET_FRAME_EXTENTS").split("=")[1]
+        left, right, top, bottom = (int(side) for side in extents.split(","))
+        x, y, width, height = play.Game.geometry(self.manager, self.window)
+        return x - left, y - top, x + width + right, y + height + bottom, width
+
+    def key(self, name):
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.window, "key", name], env=self.env,
+                       check=True, timeout=20)
+        time.sleep(1)
+
+
+def check_whole_on_screen(screen):
+    left, top, right, bottom, _ = screen.frame()
+    width, height = (int(side) for side in screen.size.split("x"))
+    expect(left >= 0 and top >= 0 and right <= width and bottom <= height,
+           "on %s the whole window, frame included, is on the screen (%s)"
+           % (screen.name(), (left, top, right, bottom)))
+    screen.shot("screen-" + screen.name())
+
+
+def check_own_size(screen, assets):
+    width = screen.frame()[4]
+    expect(width == round(707 * screen.scale),
+           "on %s the window opens at its own size (%d pixels wide)" % (screen.name(), width))
+    if screen.scale != 2:
+        return
+    board = Board(assets, 2)
+    shot = screen.shot("screen-" + screen.name())
+    origin = board.origin(shot)
+    expect(origin is not None, "the board shows, its frame pixel for pixel")
+    cells = board.snake_cells(shot, origin)
+    expect(len(cells) >= 6, "at scale 2 every snake cell shows its picture pixel for pixel (%s)"
+           % sorted(cells))
+
+
+def check_larger_board(screen, how, action):
+    own = frame_width(screen.shot("large-own-size"))
+    action()
+    larger = frame_width(screen.shot("large-" + how))
+    expect(own >= 500 and larger > own * 1.3,
+           "%s shows a larger board (frame %d pixels wide, %d at its own size)" % (how, larger, own))
 
 
 def small_screens(binary, assets):
-    if missing("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import", "convert"):
+    if missing("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import", "convert", "wmctrl"):
         return play.SKIP
-    check_small_screen(binary, assets, "640x480", 1)
-    check_small_screen(binary, assets, "1280x1024", 2)
+    for size, scale in (("640x480", 1), ("1366x768", 1.5)):
+        with Scaled(binary, size, scale) as screen:
+            check_whole_on_screen(screen)
+    for size, scale in (("1366x768", 1.25), ("2560x1440", 2)):
+        with Scaled(binary, size, scale) as screen:
+            check_own_size(screen, assets)
+    with Scaled(binary, "1920x1080", 1) as screen:
+        check_larger_board(screen, "full screen", lambda: screen.key("F11"))
+        expect(screen.frame()[4] == 1920, "F11 fills the screen")
+        screen.key("Escape")
+        expect(screen.frame()[4] == 707, "Escape leaves full screen")
+    with Scaled(binary, "1920x1080", 1) as screen:
+        maximise = ["wmctrl", "-i", "-r", screen.window, "-b", "add,maximized_vert,maximized_horz"]
+        check_larger_board(screen, "maximised", lambda: subprocess.run(maximise, env=screen.env, check=True,
+                                                                       timeout=20) and time.sleep(1))
     return 0
 
 
@@ -467,10 +548,11 @@ MENUS = ["Options", "New Game", "Players", "Mode", "Settings", "Exit", "Help", "
 CONTROLS = ["Board", "Player 1 score: 0"] + ["Speed %d of 7" % step for step in range(1, 8)]
 
 
-def accessible_names(binary, display, language):
+def accessible_names(binary, display, language, scale=1):
     """Every name in the running game's accessible tree."""
     import pyatspi
-    env = play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    env = play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_SCALE_FACTOR=str(scale))
     with Program(binary, env):
         apps = pyatspi.Registry.getDesktop(0)
         app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
@@ -528,13 +610,14 @@ def screen_reader(binary, assets):
         print("skipped: missing python3-pyatspi")
         return play.SKIP
     french = french_words(assets)
-    with play.XServer() as server:
-        # One bus for both games: pyatspi keeps the first it meets.
+    with play.XServer("2560x1440") as server:
+        # One bus for every game: pyatspi keeps the first it meets.
         with Program(BUS_LAUNCHER, play.program_env(DISPLAY=server.display)):
-            for language, expected in (("C", MENUS + CONTROLS), ("fr", [french[text] for text in MENUS])):
-                missed = set(expected) - accessible_names(binary, server.display, language)
-                expect(not missed, "LANGUAGE=%s: the tree names %s (missing: %s)"
-                       % (language, ", ".join(expected), sorted(missed)))
+            for language, scale, expected in (("C", 1, MENUS + CONTROLS), ("C", 2, MENUS + CONTROLS),
+                                              ("fr", 1, [french[text] for text in MENUS])):
+                missed = set(expected) - accessible_names(binary, server.display, language, scale)
+                expect(not missed, "LANGUAGE=%s at scale %d: the tree names %s (missing: %s)"
+                       % (language, scale, ", ".join(expected), sorted(missed)))
             computer_score_rises(binary, server.display)
     return 0
 

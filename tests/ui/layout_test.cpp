@@ -80,17 +80,20 @@ TEST_F(TableTest, EveryWidgetSitsWhereTheLayoutPutsIt) {
   EXPECT_EQ(table.endScreen()->contentsRect(), QRect(1, 1, 352, 200)) << "the end screen's picture area";
 }
 
-// None of the windows can be resized, and only the end screen lacks a title bar.
-TEST_F(TableTest, WindowsHaveFixedSizesAndNoMinimizeOrMaximizeBox) {
+// Only the main window can be resized and maximised; only the end screen
+// lacks a title bar.
+TEST_F(TableTest, OnlyTheMainWindowResizes) {
   choose("set");
   choose("hlp");
   for (QWidget* window : {static_cast<QWidget*>(&table), static_cast<QWidget*>(table.settingsWindow()),
                           static_cast<QWidget*>(table.helpWindow())}) {
     ASSERT_NE(window, nullptr);
+    const bool main = window == &table;
     const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << window->objectName().toStdString();
+    EXPECT_EQ(window->minimumSize() == window->maximumSize(), !main) << window->objectName().toStdString();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(bool(flags & Qt::WindowMaximizeButtonHint), main);
   }
   EXPECT_EQ(table.windowTitle(), "Ouroboard");
   EXPECT_EQ(table.size().width(), 707);

@@ -68,6 +68,11 @@ const std::vector<CommandKeys>& commandKeys() {
        0,
        //: Key list: what Enter, Space and Esc do, a command.
        QT_TRANSLATE_NOOP("Keys", "dismiss the picture at the end of a level or a game")},
+      {Command::FullScreen,
+       {Qt::Key_F11},
+       0,
+       //: Key list: what F11 does, a command: the window fills the screen, or goes back; Esc also goes back.
+       QT_TRANSLATE_NOOP("Keys", "full screen on or off; Esc also leaves it")},
   };
   return keys;
 }

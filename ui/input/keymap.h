@@ -22,7 +22,7 @@ struct SteeringKey {
 };
 const std::vector<SteeringKey>& steeringKeys();
 
-enum class Command { PauseResume, NewGame, Help, Options, Exit, Faster, Slower, Dismiss };
+enum class Command { PauseResume, NewGame, Help, Options, Exit, Faster, Slower, Dismiss, FullScreen };
 
 // A command's keys. A letter key also answers at its US place where the
 // layout types no Latin letter there.
