@@ -4,7 +4,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="+277"/>
+        <location filename="../ui/snaketable.cpp" line="+275"/>
         <source>PAUSE</source>
         <extracomment>One command on the menu bar, named for what a click does now: stop the running game.</extracomment>
         <translation>PAUSA</translation>
@@ -398,7 +398,7 @@
 <context>
     <name>ouroboard::SnakeTable</name>
     <message>
-        <location filename="../ui/snaketable.cpp" line="-161"/>
+        <location filename="../ui/snaketable.cpp" line="-159"/>
         <source>Level</source>
         <comment>speed</comment>
         <extracomment>The heading above the speed bars: the speed level, not a campaign level.</extracomment>
@@ -503,7 +503,7 @@
         <translation>Difícil</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+114"/>
         <source>Ouroboard — Level %1</source>
         <comment>campaign</comment>
         <extracomment>Window title in campaign mode. %1: the campaign level, 1 to 7.</extracomment>
@@ -516,13 +516,13 @@
         <translation>Ouroboard</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-39"/>
         <source>Computer score: %1</source>
         <extracomment>Spoken for player 2&apos;s score while the computer steers player 2. %1: the points, such as 00001200.</extracomment>
         <translation>Puntuación del ordenador: %1</translation>
     </message>
     <message>
-        <location line="-289"/>
+        <location line="-235"/>
         <source>A snake game. Press %1 for help.</source>
         <extracomment>Spoken for the main window. %1: a key&apos;s name, such as &quot;F1&quot;.</extracomment>
         <translation>Un juego de la serpiente. Pulsa %1 para ver la ayuda.</translation>
@@ -556,7 +556,7 @@
         <translation>Menú del juego</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+122"/>
         <source>Player %1 score: %2</source>
         <extracomment>Spoken for a score. %1: the player&apos;s number, 1 or 2; %2: the points, such as 00001200.</extracomment>
         <translation>Puntuación del jugador %1: %2</translation>

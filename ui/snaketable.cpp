@@ -260,15 +260,13 @@ void SnakeTable::ext_Click() { QCoreApplication::exit(0); }
 
 namespace {
 
-// The scores are digits: compared as Latin-1 they need no conversion, and
-// most syncs change neither. A screen reader hears the new score as the
-// label's new name.
-void showScore(QLabel* label, const QString& whose, const std::string& score) {
-  const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
-  if (label->text() == text && label->property("whose") == whose) return;
-  label->setText(text);
-  label->setProperty("whose", whose);
-  label->setAccessibleName(whose.arg(text));
+// What a screen reader hears for a score.
+QString scoreName(int player, bool computer, QLatin1StringView points) {
+  if (computer)
+    //: Spoken for player 2's score while the computer steers player 2. %1: the points, such as 00001200.
+    return SnakeTable::tr("Computer score: %1").arg(points);
+  //: Spoken for a score. %1: the player's number, 1 or 2; %2: the points, such as 00001200.
+  return SnakeTable::tr("Player %1 score: %2").arg(player).arg(points);
 }
 
 // The engine's own words, as the windows show them.
@@ -314,14 +312,22 @@ void SnakeTable::syncScorePanel(const Widgets& shown) {
     speedPic_[i]->setPicture(book_.pixmap(shown.SpeedPic[i]));
     speedPic_[i]->setChecked(i == speed);
   }
-  //: Spoken for a score. %1: the player's number, 1 or 2; %2: the points, such as 00001200.
-  const QString playerScore = tr("Player %1 score: %2");
-  showScore(label1_, playerScore.arg(1), shown.Label1);
-  //: Spoken for player 2's score while the computer steers player 2. %1: the points, such as 00001200.
-  const QString computerScore = tr("Computer score: %1");
-  showScore(label2_, intents_.computerPlayer() == 2 ? computerScore : playerScore.arg(2), shown.Label2);
+  showScore(label1_, 1, false, shown.Label1);
+  showScore(label2_, 2, intents_.computerPlayer() == 2, shown.Label2);
   image4_->setVisible(shown.Image4Visible);
   label2_->setVisible(shown.Label2Visible);
+}
+
+// The scores are digits: compared as Latin-1 they need no conversion, and
+// most syncs change neither score nor who plays. A screen reader hears the
+// new score as the label's new name.
+void SnakeTable::showScore(QLabel* label, int player, bool computer, const std::string& score) {
+  const QLatin1StringView text(score.data(), static_cast<qsizetype>(score.size()));
+  bool& namedForComputer = scoreNamedForComputer_[player - 1];
+  if (label->text() == text && namedForComputer == computer) return;
+  namedForComputer = computer;
+  label->setText(text);
+  label->setAccessibleName(scoreName(player, computer, text));
 }
 
 void SnakeTable::syncMenu(const Widgets& shown) {

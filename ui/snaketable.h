@@ -103,6 +103,7 @@ class SnakeTable : public QMainWindow {
   void showGame();
   void syncTitle();
   void syncScorePanel(const Widgets& shown);
+  void showScore(QLabel* label, int player, bool computer, const std::string& score);
   void syncMenu(const Widgets& shown);
   void announceCaption(QAction* command);
   void syncMainWindow(bool visible);
@@ -121,6 +122,7 @@ class SnakeTable : public QMainWindow {
   PictureView* image4_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  std::array<bool, 2> scoreNamedForComputer_{};
   Menu menu_;
 
   // The input sources go before the game they feed.

@@ -18,7 +18,8 @@ bool loadGame(QTranslator& translator, const QLocale& locale) {
 
 // Qt's own words (a text box's context menu, say) follow the language the
 // game chose, so that they never mix another language into its windows, and
-// so do the lists and numbers that QLocale writes.
+// so do the lists and numbers that QLocale writes. Its widgets' words are
+// all in qtbase; the catalogue of every Qt module would only slow start-up.
 void installTranslations(QCoreApplication& app, const QLocale& locale) {
   auto* game = new QTranslator(&app);
   if (!loadGame(*game, locale) && !loadGame(*game, QLocale(QLocale::English))) return;
@@ -27,7 +28,7 @@ void installTranslations(QCoreApplication& app, const QLocale& locale) {
   QLocale::setDefault(chosen);
   if (chosen.language() == QLocale::English) return;
   auto* qt = new QTranslator(&app);
-  if (qt->load(chosen, QStringLiteral("qt"), QStringLiteral("_"),
+  if (qt->load(chosen, QStringLiteral("qtbase"), QStringLiteral("_"),
                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(qt);
 }
