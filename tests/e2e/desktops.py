@@ -548,15 +548,22 @@ MENUS = ["Options", "New Game", "Players", "Mode", "Settings", "Exit", "Help", "
 CONTROLS = ["Board", "Player 1 score: 0"] + ["Speed %d of 7" % step for step in range(1, 8)]
 
 
+def on_the_bus(what):
+    """The running game's root in the accessible tree."""
+    import pyatspi
+    apps = pyatspi.Registry.getDesktop(0)
+    app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
+    expect(app is not None, "the game %s is on the accessibility bus" % what)
+    return app
+
+
 def accessible_names(binary, display, language, scale=1):
     """Every name in the running game's accessible tree."""
     import pyatspi
     env = play.program_env(DISPLAY=display, LANGUAGE=language, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_SCALE_FACTOR=str(scale))
     with Program(binary, env):
-        apps = pyatspi.Registry.getDesktop(0)
-        app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
-        expect(app is not None, "the game in LANGUAGE=%s is on the accessibility bus" % language)
+        app = on_the_bus("in LANGUAGE=%s" % language)
         names = lambda: {node.name for node in pyatspi.findAllDescendants(app, lambda node: True)}
         wait_for(lambda: "Options" in names(), 10)  # the menu bar comes with the window
         return names()
@@ -568,9 +575,7 @@ def computer_score_rises(binary, display):
     import pyatspi
     env = play.program_env(DISPLAY=display, LANGUAGE="C", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     with Program(binary, env):
-        apps = pyatspi.Registry.getDesktop(0)
-        app = wait_for(lambda: next((app for app in apps if app and app.name == "Ouroboard"), None), 20)
-        expect(app is not None, "the game is on the accessibility bus")
+        app = on_the_bus("against the computer")
         named = lambda test: next(iter(pyatspi.findAllDescendants(app, lambda node: test(node.name or ""))), None)
 
         def press(name):

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTranslator>
@@ -190,7 +189,7 @@ TEST_F(TranslationsTest, RussianAndPolishFoodTakesItsPluralForm) {
 
 // What translators are handed, read from the translation files themselves.
 struct Message {
-  QString file, context, source, disambiguation, comment;
+  QString source, disambiguation, comment;
   bool located = false;
   QStringList translations;
 };
@@ -200,18 +199,12 @@ QList<Message> messagesOf(const QString& path) {
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
   QXmlStreamReader xml(&file);
   QList<Message> messages;
-  QString context;
   bool numerus = false;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const QStringView name = xml.name();
-    if (name == u"name") {
-      context = xml.readElementText();
-    } else if (name == u"message") {
-      Message message;
-      message.file = QFileInfo(path).fileName();
-      message.context = context;
-      messages.append(message);
+    if (name == u"message") {
+      messages.append(Message{});
       numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
     } else if (name == u"location") {
       messages.last().located = true;
@@ -236,7 +229,7 @@ TEST(TranslationFiles, EveryTextIsLocatedExplainedAndFreeOfLayout) {
   ASSERT_EQ(files.size(), 8);
   for (const QString& file : files) {
     for (const Message& message : messagesOf(folder.filePath(file))) {
-      const std::string where = (message.file + QLatin1Char(' ') + message.source).toStdString();
+      const std::string where = (file + QLatin1Char(' ') + message.source).toStdString();
       EXPECT_TRUE(message.located) << where;
       const bool needsWord =
           message.source.contains(QLatin1Char('%')) || !message.source.contains(QLatin1Char(' '));
