@@ -138,6 +138,129 @@
     </message>
 </context>
 <context>
+    <name>PictureBook</name>
+    <message>
+        <location filename="../ui/picturebook.cpp" line="+72"/>
+        <source>LEVEL</source>
+        <extracomment>Painted in capitals above the speed indicator, on a picture of vines; keep it short.</extracomment>
+        <translation>VELOCITÀ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SCORE</source>
+        <extracomment>Painted in capitals above the scores, on a picture of vines; keep it short.</extracomment>
+        <translation>PUNTEGGIO</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Player 1</source>
+        <extracomment>Painted above player 1&apos;s score and keys, in large italic letters.</extracomment>
+        <translation>Giocatore 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Player 2</source>
+        <extracomment>Painted above player 2&apos;s score and keys, in large italic letters.</extracomment>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the</source>
+        <extracomment>Painted in red script before the game&apos;s name on Help&apos;s banner (&quot;the OUROBOARD&quot;).</extracomment>
+        <translation>il</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>by the Ouroboard team</source>
+        <extracomment>Painted in small italics under the game&apos;s name on Help&apos;s banner.</extracomment>
+        <translation>dal team di Ouroboard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LEVEL COMPLETED</source>
+        <extracomment>Painted in capitals at the top of the picture shown when a campaign level is passed.</extracomment>
+        <translation>LIVELLO COMPLETATO</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Proceed To The Next Level</source>
+        <extracomment>Painted in gold blackletter at the bottom of the picture shown when a campaign level is passed.</extracomment>
+        <translation>Passa al livello successivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>BRAVO!</source>
+        <extracomment>Painted large and tilted at the top of the picture shown when the whole campaign is won.</extracomment>
+        <translation>BRAVO!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You have conquered every level</source>
+        <extracomment>First of two lines in the middle of the picture shown when the whole campaign is won.</extracomment>
+        <translation>Hai conquistato ogni livello</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>and won the whole campaign!</source>
+        <extracomment>Second of two lines in the middle of the picture shown when the whole campaign is won.</extracomment>
+        <translation>e vinto l’intera campagna!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CONGRATS</source>
+        <extracomment>Painted in rainbow capitals at the bottom of the picture shown when the whole campaign is won.</extracomment>
+        <translation>COMPLIMENTI</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Well Done</source>
+        <extracomment>Painted large at the top of the picture shown when the classic mode is won.</extracomment>
+        <translation>Ben fatto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You Have Completed</source>
+        <extracomment>First of two lines in the middle of the picture shown when the classic mode is won.</extracomment>
+        <translation>Hai completato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The Classic Mode.</source>
+        <extracomment>Second of two lines in the middle of the picture shown when the classic mode is won.</extracomment>
+        <translation>la modalità classica.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try the Campaign Mode</source>
+        <extracomment>Painted at the bottom of the picture shown when the classic mode is won.</extracomment>
+        <translation>Prova la modalità campagna</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Oh! I feel pity</source>
+        <extracomment>Painted in red script at the top of the game-over picture.</extracomment>
+        <translation>Oh! Che peccato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GAME OVER</source>
+        <extracomment>Painted in large capitals, in perspective, in the middle of the game-over picture.</extracomment>
+        <translation>FINE PARTITA</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try Again</source>
+        <extracomment>Painted in green under &quot;GAME OVER&quot; on the game-over picture.</extracomment>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there&apos;s always a next chance.</source>
+        <extracomment>Painted at the bottom of the game-over picture, after &quot;Try Again&quot;.</extracomment>
+        <translation>c’è sempre una prossima occasione.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <location filename="../ui/main.cpp" line="+79"/>

@@ -138,6 +138,129 @@
     </message>
 </context>
 <context>
+    <name>PictureBook</name>
+    <message>
+        <location filename="../ui/picturebook.cpp" line="+72"/>
+        <source>LEVEL</source>
+        <extracomment>Painted in capitals above the speed indicator, on a picture of vines; keep it short.</extracomment>
+        <translation>PRĘDKOŚĆ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SCORE</source>
+        <extracomment>Painted in capitals above the scores, on a picture of vines; keep it short.</extracomment>
+        <translation>WYNIK</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Player 1</source>
+        <extracomment>Painted above player 1&apos;s score and keys, in large italic letters.</extracomment>
+        <translation>Gracz 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Player 2</source>
+        <extracomment>Painted above player 2&apos;s score and keys, in large italic letters.</extracomment>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the</source>
+        <extracomment>Painted in red script before the game&apos;s name on Help&apos;s banner (&quot;the OUROBOARD&quot;).</extracomment>
+        <translation>gra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>by the Ouroboard team</source>
+        <extracomment>Painted in small italics under the game&apos;s name on Help&apos;s banner.</extracomment>
+        <translation>od zespołu Ouroboard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LEVEL COMPLETED</source>
+        <extracomment>Painted in capitals at the top of the picture shown when a campaign level is passed.</extracomment>
+        <translation>POZIOM UKOŃCZONY</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Proceed To The Next Level</source>
+        <extracomment>Painted in gold blackletter at the bottom of the picture shown when a campaign level is passed.</extracomment>
+        <translation>Przejdź do następnego poziomu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>BRAVO!</source>
+        <extracomment>Painted large and tilted at the top of the picture shown when the whole campaign is won.</extracomment>
+        <translation>BRAWO!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You have conquered every level</source>
+        <extracomment>First of two lines in the middle of the picture shown when the whole campaign is won.</extracomment>
+        <translation>Wszystkie poziomy zdobyte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>and won the whole campaign!</source>
+        <extracomment>Second of two lines in the middle of the picture shown when the whole campaign is won.</extracomment>
+        <translation>i cała kampania wygrana!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CONGRATS</source>
+        <extracomment>Painted in rainbow capitals at the bottom of the picture shown when the whole campaign is won.</extracomment>
+        <translation>GRATULACJE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Well Done</source>
+        <extracomment>Painted large at the top of the picture shown when the classic mode is won.</extracomment>
+        <translation>Dobra robota</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You Have Completed</source>
+        <extracomment>First of two lines in the middle of the picture shown when the classic mode is won.</extracomment>
+        <translation>Tryb klasyczny</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The Classic Mode.</source>
+        <extracomment>Second of two lines in the middle of the picture shown when the classic mode is won.</extracomment>
+        <translation>ukończony.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try the Campaign Mode</source>
+        <extracomment>Painted at the bottom of the picture shown when the classic mode is won.</extracomment>
+        <translation>Spróbuj trybu kampanii</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Oh! I feel pity</source>
+        <extracomment>Painted in red script at the top of the game-over picture.</extracomment>
+        <translation>Och! Szkoda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GAME OVER</source>
+        <extracomment>Painted in large capitals, in perspective, in the middle of the game-over picture.</extracomment>
+        <translation>KONIEC GRY</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try Again</source>
+        <extracomment>Painted in green under &quot;GAME OVER&quot; on the game-over picture.</extracomment>
+        <translation>Spróbuj jeszcze raz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there&apos;s always a next chance.</source>
+        <extracomment>Painted at the bottom of the game-over picture, after &quot;Try Again&quot;.</extracomment>
+        <translation>zawsze jest kolejna szansa.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <location filename="../ui/main.cpp" line="+79"/>

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <cmath>
 
+#include "input/keymap.h"
+
 // The pictures live in a static library; registering them here makes every
 // program that uses the windows link them in.
 static void registerPictures() {
@@ -23,37 +25,32 @@ QString numbered(const char* stem, Picture id, Picture first) {
 
 bool ownSize(const Scale& scale) { return scale.device() == 1 && scale.ratio == 1; }
 
+std::optional<art::Lettered> letteredCard(Picture id) {
+  switch (id) {
+    case Picture::LevelProceed:
+      return art::Lettered::LevelProceed;
+    case Picture::CampaignOver:
+      return art::Lettered::CampaignOver;
+    case Picture::ClassicOver:
+      return art::Lettered::ClassicOver;
+    case Picture::GameOver:
+      return art::Lettered::GameOver;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 QString pictureFileName(Picture id) {
-  switch (id) {
-    case Picture::None:
-      return {};
-    case Picture::Empty:
-      return QStringLiteral("empty.png");
-    case Picture::LevelProceed:
-      return QStringLiteral("level_proceed.png");
-    case Picture::CampaignOver:
-      return QStringLiteral("campaign_over.png");
-    case Picture::ClassicOver:
-      return QStringLiteral("classic_over.png");
-    case Picture::GameOver:
-      return QStringLiteral("game_over.png");
-    default:
-      break;
-  }
+  if (id == Picture::None) return {};
+  if (id == Picture::Empty) return QStringLiteral("empty.png");
+  if (const auto card = letteredCard(id)) return art::fileName(*card);
   if (id <= Picture::Snake4) return numbered("snake", id, Picture::Snake0);
   if (id <= Picture::Obstacle6) return numbered("obstacle", id, Picture::Obstacle0);
   if (id <= Picture::Food4) return numbered("food", id, Picture::Food0);
   if (id <= Picture::SpeedLit6) return numbered("speed_lit", id, Picture::SpeedLit0);
   return numbered("speed_unlit", id, Picture::SpeedUnlit0);
-}
-
-QString decorationFileName(Decoration which) {
-  static const char* const files[] = {"heading_level.png",  "heading_score.png", "heading_player1.png",
-                                      "heading_player2.png", "help_banner.png",   "keys_player1.png",
-                                      "keys_player2.png",    "ok.png"};
-  return QLatin1String(files[static_cast<int>(which)]);
 }
 
 QPixmap resampled(const QPixmap& picture, const Scale& scale) {
@@ -68,7 +65,66 @@ QPixmap resampled(const QPixmap& picture, const Scale& scale) {
   return result;
 }
 
-PictureBook::PictureBook() : okIcon_(resource(QStringLiteral("ok.png"))) {}
+PictureBook::PictureBook() : okIcon_(resource(art::fileName(Decoration::Ok))) {
+  // The words as the pictures show them, in capitals where the English ones
+  // are: each says where it is painted, so that translators can set it so.
+  //: Painted in capitals above the speed indicator, on a picture of vines; keep it short.
+  words_.level = tr("LEVEL");
+  //: Painted in capitals above the scores, on a picture of vines; keep it short.
+  words_.score = tr("SCORE");
+  //: Painted above player 1's score and keys, in large italic letters.
+  words_.player1 = tr("Player 1");
+  //: Painted above player 2's score and keys, in large italic letters.
+  words_.player2 = tr("Player 2");
+  //: Painted in red script before the game's name on Help's banner ("the OUROBOARD").
+  words_.bannerThe = tr("the");
+  //: Painted in small italics under the game's name on Help's banner.
+  words_.bannerCredit = tr("by the Ouroboard team");
+  //: Painted in capitals at the top of the picture shown when a campaign level is passed.
+  words_.levelCompleted = tr("LEVEL COMPLETED");
+  //: Painted in gold blackletter at the bottom of the picture shown when a campaign level is passed.
+  words_.proceed = tr("Proceed To The Next Level");
+  //: Painted large and tilted at the top of the picture shown when the whole campaign is won.
+  words_.bravo = tr("BRAVO!");
+  //: First of two lines in the middle of the picture shown when the whole campaign is won.
+  words_.conqueredEveryLevel = tr("You have conquered every level");
+  //: Second of two lines in the middle of the picture shown when the whole campaign is won.
+  words_.wonTheCampaign = tr("and won the whole campaign!");
+  //: Painted in rainbow capitals at the bottom of the picture shown when the whole campaign is won.
+  words_.congrats = tr("CONGRATS");
+  //: Painted large at the top of the picture shown when the classic mode is won.
+  words_.wellDone = tr("Well Done");
+  //: First of two lines in the middle of the picture shown when the classic mode is won.
+  words_.youHaveCompleted = tr("You Have Completed");
+  //: Second of two lines in the middle of the picture shown when the classic mode is won.
+  words_.theClassicMode = tr("The Classic Mode.");
+  //: Painted at the bottom of the picture shown when the classic mode is won.
+  words_.tryTheCampaign = tr("Try the Campaign Mode");
+  //: Painted in red script at the top of the game-over picture.
+  words_.pity = tr("Oh! I feel pity");
+  //: Painted in large capitals, in perspective, in the middle of the game-over picture.
+  words_.gameOver = tr("GAME OVER");
+  //: Painted in green under "GAME OVER" on the game-over picture.
+  words_.tryAgain = tr("Try Again");
+  //: Painted at the bottom of the game-over picture, after "Try Again".
+  words_.nextChance = tr("there's always a next chance.");
+}
+
+const art::Words& PictureBook::words(art::Lettered which) const {
+  if (which == Decoration::KeysPlayer2 && !keysRead_) {
+    words_.playerTwoKeys = playerTwoKeyNames();
+    keysRead_ = true;
+  }
+  return words_;
+}
+
+QPixmap PictureBook::lettered(art::Lettered which, const Scale& scale) const {
+  const art::Words& shown = words(which);
+  if (ownSize(scale) && shown == art::Words{}) return resource(art::fileName(which));
+  QPixmap picture = QPixmap::fromImage(art::paint(which, shown, scale.device()));
+  picture.setDevicePixelRatio(scale.ratio);
+  return picture;
+}
 
 void PictureBook::setScale(const Scale& scale) {
   scale_ = scale;
@@ -84,14 +140,17 @@ PictureBook::Pages& PictureBook::pages(const Scale& scale) const { return pages_
 const QPixmap& PictureBook::pixmap(Picture id, const Scale& scale) const {
   QPixmap& picture = pages(scale).pictures[static_cast<int>(id)];
   if (!picture.isNull() || id == Picture::None) return picture;
-  picture = ownSize(scale) ? resource(pictureFileName(id)) : resampled(pixmap(id, Scale{}), scale);
+  if (const auto card = letteredCard(id))
+    picture = lettered(*card, scale);
+  else
+    picture = ownSize(scale) ? resource(pictureFileName(id)) : resampled(pixmap(id, Scale{}), scale);
   return picture;
 }
 
 const QPixmap& PictureBook::decoration(Decoration which, const Scale& scale) const {
   QPixmap& picture = pages(scale).decorations[static_cast<int>(which)];
   if (!picture.isNull()) return picture;
-  picture = ownSize(scale) ? resource(decorationFileName(which)) : resampled(decoration(which, Scale{}), scale);
+  picture = lettered(which, scale);
   return picture;
 }
 

@@ -69,6 +69,7 @@ void Stage::fitOnScreen() {
   const QSize size = Scale{factor, 1}.size(own_) + chrome;
   window_->resize(size);
   window_->move(centredPosition(size.grownBy(frameMargins()), available.center(), available));
+  opened_ = size;
 }
 
 Scale Stage::scaleWithin(const QSize& own) const {
@@ -80,7 +81,8 @@ Scale Stage::scaleWithin(const QSize& own) const {
 void Stage::toggleFullScreen() { window_->setWindowState(window_->windowState() ^ Qt::WindowFullScreen); }
 
 // Once the window is up, its real frame is known: where the window manager's
-// frame is larger than expected, the window shrinks to fit once more.
+// frame is larger than expected, the window shrinks to fit once more, unless
+// it has been given another size meanwhile.
 // The window manager frames the window a little after it shows.
 bool Stage::eventFilter(QObject*, QEvent* event) {
   if (event->type() == QEvent::Show && !shown_) {
@@ -99,7 +101,8 @@ bool Stage::eventFilter(QObject*, QEvent* event) {
 
 void Stage::keepWhole() {
   const QRect available = window_->screen()->availableGeometry();
-  if (window_->windowState() == Qt::WindowNoState && !available.contains(window_->frameGeometry()))
+  if (window_->windowState() == Qt::WindowNoState && window_->size() == opened_ &&
+      !available.contains(window_->frameGeometry()))
     fitOnScreen();
 }
 

@@ -57,6 +57,7 @@ class Stage : public QWidget {
   Scale scale_;
   bool placed_ = false;
   bool shown_ = false;
+  QSize opened_;  // the size fitOnScreen gave the window
 };
 
 }  // namespace ouroboard

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "art.h"
+#include "generator.h"
 
 namespace art {
 namespace {

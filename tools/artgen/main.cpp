@@ -13,6 +13,7 @@
 // (see README.md); commit the output so the game build never needs them.
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -20,6 +21,8 @@
 #include <cstdio>
 
 #include "art.h"
+#include "generator.h"
+#include "lettering.h"
 
 namespace {
 
@@ -43,6 +46,25 @@ bool writeQrc(const art::Pictures& pictures, const QString& path) {
   for (const QString& n : names) out << "        <file alias=\"" << n << "\">" << n << "</file>\n";
   out << "    </qresource>\n</RCC>\n";
   return true;
+}
+
+QString familyOf(art::Lettered which) {
+  using art::Lettered;
+  switch (which) {
+    case Lettered::Level:
+    case Lettered::Score:
+    case Lettered::Player1:
+    case Lettered::Player2:
+      return "headings";
+    case Lettered::HelpBanner:
+    case Lettered::KeysPlayer1:
+    case Lettered::KeysPlayer2:
+      return "help";
+    case Lettered::Ok:
+      return "buttons";
+    default:
+      return "cards";
+  }
 }
 
 constexpr int kGap = 18, kMargin = 24, kLabel = 18, kSheetWidth = 1720;
@@ -153,10 +175,14 @@ int main(int argc, char** argv) {
   }
   const QDir root(QString::fromLocal8Bit(argv[1]));
 
+  for (const char* family : {"DejaVu Sans", "DejaVu Serif", "Z003", "Blankenburg_UNZ1A"})
+    if (!QFontDatabase::hasFamily(family))
+      std::fprintf(stderr, "artgen: font family '%s' is missing; see README.md for the font packages\n", family);
+
   art::Pictures pictures;
   art::tiles(pictures);
-  art::titles(pictures);
-  art::cards(pictures);
+  for (const art::Lettered which : art::AllLettered)
+    pictures.push_back({art::fileName(which), art::paint(which, art::Words{}, 1), familyOf(which)});
   pictures.push_back({"icon.png", art::icon(32), "buttons"});
 
   bool ok = true;

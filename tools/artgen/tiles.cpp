@@ -1,12 +1,12 @@
-// Board pictures: snake segments, obstacles, food, speed bars, the board
-// frame and the OK button. The 16x16 ones are evaluated pixel by pixel so
+// Board pictures: snake segments, obstacles, food, speed bars and the board
+// frame. The 16x16 ones are evaluated pixel by pixel so
 // they stay crisp at their real size.
-#include <QConicalGradient>
 #include <QLinearGradient>
 #include <algorithm>
 #include <cmath>
 
 #include "art.h"
+#include "generator.h"
 
 namespace art {
 namespace {
@@ -255,30 +255,6 @@ QImage frame() {
   return img;
 }
 
-QImage okButton() {
-  QImage img = blackCanvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QPolygonF outer({QPointF(5, 2.5), QPointF(30, 16), QPointF(5, 29.5)});
-  const QPolygonF inner({QPointF(8.5, 8.3), QPointF(22.8, 16), QPointF(8.5, 23.7)});
-  QConicalGradient rainbow(QPointF(13, 16), 0);
-  const QColor hues[] = {Qt::red,  QColor(255, 160, 0), Qt::yellow, Qt::green, Qt::cyan,
-                         Qt::blue, Qt::magenta,         Qt::red};
-  for (int i = 0; i < 8; ++i) rainbow.setColorAt(i / 7.0, hues[i]);
-  p.setPen(Qt::NoPen);
-  p.setBrush(rainbow);
-  p.drawPolygon(outer);
-  QLinearGradient metal(QPointF(8, 8), QPointF(16, 24));
-  metal.setColorAt(0, QColor(250, 250, 255));
-  metal.setColorAt(0.45, QColor(170, 175, 190));
-  metal.setColorAt(0.55, QColor(110, 115, 130));
-  metal.setColorAt(1, QColor(215, 220, 230));
-  p.setPen(QPen(QColor(30, 30, 40), 1.0));
-  p.setBrush(metal);
-  p.drawPolygon(inner);
-  return img;
-}
-
 }  // namespace
 
 void tiles(Pictures& out) {
@@ -306,7 +282,6 @@ void tiles(Pictures& out) {
   for (int i = 0; i < 7; ++i)
     out.push_back({QString("speed_unlit%1.png").arg(i), speedUnlit(32 + 16 * i), "speed"});
 
-  out.push_back({"ok.png", okButton(), "buttons"});
   // The frame goes out as its four bands, opaque: the game's window is black
   // behind the clear middle, and the bands decode far faster than the whole.
   const QImage whole = frame().convertToFormat(QImage::Format_RGB32);

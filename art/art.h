@@ -1,5 +1,10 @@
-// Shared helpers of the picture generator: deterministic noise, colour maths,
+// Shared helpers of the painting: deterministic noise, colour maths,
 // pixel-exact sprite painting, bevels, text outlines, blur and glow.
+//
+// A picture is painted in its own units onto a canvas whose device pixel
+// ratio is the scale it is painted for, so one drawing gives every size:
+// QPainter maps the units, and the helpers here blur and sample in device
+// pixels.
 #pragma once
 
 #include <QBrush>
@@ -19,13 +24,6 @@ namespace art {
 
 inline constexpr double kPi = 3.14159265358979323846;
 
-struct Picture {
-  QString name;  // file name inside assets/
-  QImage image;
-  QString family;  // the contact sheet starts a new row for each family
-};
-using Pictures = std::vector<Picture>;
-
 // SplitMix64: tiny, portable and the same on every machine, so noise and
 // starfields come out identical on each run.
 class Rng {
@@ -39,8 +37,8 @@ class Rng {
   std::uint64_t state_;
 };
 
-QImage blackCanvas(int w, int h);  // opaque, no alpha channel
-QImage clearCanvas(int w, int h);  // premultiplied ARGB, fully transparent
+QImage blackCanvas(int w, int h, double scale = 1);  // opaque, no alpha channel
+QImage clearCanvas(int w, int h, double scale = 1);  // premultiplied ARGB, fully transparent
 
 QColor mix(const QColor& a, const QColor& b, double t);
 QColor scaled(const QColor& c, double factor);
@@ -54,6 +52,8 @@ double fractalNoise(double x, double y, std::uint32_t seed, int octaves);
 // small pictures stay crisp (no antialiasing). nullopt leaves the pixel alone.
 using PixelFn = std::function<std::optional<QColor>(double x, double y)>;
 void paintPixels(QImage& img, const PixelFn& fn);
+// Fills the device pixels that cover the unit at (x, y).
+void setUnit(QImage& img, int x, int y, const QColor& colour);
 
 // Lit ball: (nx, ny) inside the unit disc, light from the upper left.
 // Diffuse light is snapped to `bands` levels for a pixel-art look.
@@ -70,12 +70,19 @@ void bevelRect(QImage& img, const QRect& r, int width, const QColor& face);
 
 // Text as outlines so the result never depends on hinting.
 QFont font(const QString& family, int pixelSize, int weight = QFont::Normal, bool italic = false);
+// The preferred face, or the same in fallbackFamily where the preferred one
+// lacks a letter of text: a word is set in one face, never a patchwork.
+QFont fontFor(const QString& text, const QFont& preferred, const QString& fallbackFamily);
 QPainterPath textPath(const QString& text, const QFont& f);
 // One path per character, placed at the font's advances.
 std::vector<QPainterPath> letterPaths(const QString& text, const QFont& f);
-// Scale (uniformly unless stretch) and move so the bounding box fills `box`.
+// Scale (uniformly unless stretch) and move so the bounding box fills `box`;
+// a stretched word too long for the box is condensed to half, then set smaller.
 QTransform fitTransform(const QRectF& from, const QRectF& box, bool stretch = false);
 QPainterPath fitted(const QPainterPath& path, const QRectF& box, bool stretch = false);
+// The box, widened about its centre up to widest where a long text would
+// otherwise come out lower than 0.6 of its height.
+QRectF roomFor(const QRectF& textBounds, const QRectF& box, double widest);
 QPainterPath rotated(const QPainterPath& path, double degrees);
 
 void outlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& outline, double width);
@@ -89,10 +96,11 @@ void glow(QImage& dst, const QPainterPath& shape, const QColor& colour, int radi
 // Paint into a transparent layer, blur it, lay it over dst.
 void blurredLayer(QImage& dst, int radius, const std::function<void(QPainter&)>& paint);
 
-// Picture families.
-void tiles(Pictures& out);
-void titles(Pictures& out);
-void cards(Pictures& out);
-QImage icon(int size);
+
+// The two families of lettered pictures (lettering.h).
+enum class Lettered;
+struct Words;
+QImage heading(Lettered which, const Words& words, double scale);
+QImage card(Lettered which, const Words& words, double scale);
 
 }  // namespace art

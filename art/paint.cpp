@@ -1,7 +1,6 @@
-#include <QFontDatabase>
+#include <QRawFont>
 #include <QFontMetricsF>
 #include <QTransform>
-#include <QtDebug>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,16 +18,29 @@ std::uint64_t Rng::next() {
 
 double Rng::unit() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
 
-QImage blackCanvas(int w, int h) {
-  QImage img(w, h, QImage::Format_RGB32);
-  img.fill(Qt::black);
+namespace {
+QImage canvas(int w, int h, double scale, QImage::Format format, Qt::GlobalColor colour) {
+  QImage img(int(std::lround(w * scale)), int(std::lround(h * scale)), format);
+  img.setDevicePixelRatio(scale);
+  img.fill(colour);
   return img;
 }
 
-QImage clearCanvas(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
+// A layer to paint over img: the same pixels, the same units.
+QImage clearLayerFor(const QImage& img) {
+  QImage layer(img.size(), QImage::Format_ARGB32_Premultiplied);
+  layer.setDevicePixelRatio(img.devicePixelRatio());
+  layer.fill(Qt::transparent);
+  return layer;
+}
+
+int devicePixels(const QImage& img, int units) { return int(std::lround(units * img.devicePixelRatio())); }
+}  // namespace
+
+QImage blackCanvas(int w, int h, double scale) { return canvas(w, h, scale, QImage::Format_RGB32, Qt::black); }
+
+QImage clearCanvas(int w, int h, double scale) {
+  return canvas(w, h, scale, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
 
 QColor mix(const QColor& a, const QColor& b, double t) {
@@ -78,9 +90,18 @@ double fractalNoise(double x, double y, std::uint32_t seed, int octaves) {
 }
 
 void paintPixels(QImage& img, const PixelFn& fn) {
+  const double units = 1 / img.devicePixelRatio();
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x)
-      if (auto c = fn(x + 0.5, y + 0.5)) img.setPixelColor(x, y, *c);
+      if (auto c = fn((x + 0.5) * units, (y + 0.5) * units)) img.setPixelColor(x, y, *c);
+}
+
+void setUnit(QImage& img, int x, int y, const QColor& colour) {
+  const double s = img.devicePixelRatio();
+  const QRect pixels(QPoint(int(std::lround(x * s)), int(std::lround(y * s))),
+                     QPoint(int(std::lround((x + 1) * s)) - 1, int(std::lround((y + 1) * s)) - 1));
+  for (int py = pixels.top(); py <= pixels.bottom(); ++py)
+    for (int px = pixels.left(); px <= pixels.right(); ++px) img.setPixelColor(px, py, colour);
 }
 
 QColor ballColour(const QColor& base, double nx, double ny, int bands) {
@@ -129,14 +150,23 @@ void bevelRect(QImage& img, const QRect& r, int width, const QColor& face) {
 }
 
 QFont font(const QString& family, int pixelSize, int weight, bool italic) {
-  if (!QFontDatabase::hasFamily(family))
-    qWarning("artgen: font family '%s' is missing; see README.md for the font packages", qPrintable(family));
   QFont f(family);
   f.setPixelSize(pixelSize);
   f.setWeight(QFont::Weight(weight));
   f.setItalic(italic);
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;
+}
+
+QFont fontFor(const QString& text, const QFont& preferred, const QString& fallbackFamily) {
+  const QRawFont raw = QRawFont::fromFont(preferred);
+  for (const char32_t c : text.toUcs4())
+    if (!QChar::isSpace(c) && !raw.supportsCharacter(c)) {
+      QFont fallback = preferred;
+      fallback.setFamily(fallbackFamily);
+      return fallback;
+    }
+  return preferred;
 }
 
 QPainterPath textPath(const QString& text, const QFont& f) {
@@ -159,11 +189,22 @@ std::vector<QPainterPath> letterPaths(const QString& text, const QFont& f) {
 QTransform fitTransform(const QRectF& from, const QRectF& box, bool stretch) {
   double sx = box.width() / from.width(), sy = box.height() / from.height();
   if (!stretch) sx = sy = std::min(sx, sy);
+  // A long word is condensed only so far, then set smaller: never cut.
+  constexpr double narrowest = 0.5;
+  if (sx < sy * narrowest) sy = sx / narrowest;
   QTransform t;
   t.translate(box.center().x(), box.center().y());
   t.scale(sx, sy);
   t.translate(-from.center().x(), -from.center().y());
   return t;
+}
+
+QRectF roomFor(const QRectF& textBounds, const QRectF& box, double widest) {
+  constexpr double lowest = 0.6;  // of the box's height, before the box widens
+  const double width = textBounds.width() * box.height() * lowest / textBounds.height();
+  if (width <= box.width()) return box;
+  const double grown = std::min(width, widest);
+  return {box.center().x() - grown / 2, box.top(), grown, box.height()};
 }
 
 QPainterPath fitted(const QPainterPath& path, const QRectF& box, bool stretch) {
@@ -240,20 +281,20 @@ void blur(QImage& img, int radius) {
 }
 
 void blurredLayer(QImage& dst, int radius, const std::function<void(QPainter&)>& paint) {
-  QImage layer = clearCanvas(dst.width(), dst.height());
+  QImage layer = clearLayerFor(dst);
   {
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     paint(p);
   }
-  blur(layer, radius);
+  blur(layer, devicePixels(dst, radius));
   QPainter p(&dst);
   p.drawImage(0, 0, layer);
 }
 
 void glow(QImage& dst, const QPainterPath& shape, const QColor& colour, int radius, double spread,
           int strength, QPainter::CompositionMode mode) {
-  QImage layer = clearCanvas(dst.width(), dst.height());
+  QImage layer = clearLayerFor(dst);
   {
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
@@ -262,7 +303,7 @@ void glow(QImage& dst, const QPainterPath& shape, const QColor& colour, int radi
     p.setBrush(colour);
     p.drawPath(shape);
   }
-  blur(layer, radius);
+  blur(layer, devicePixels(dst, radius));
   QPainter p(&dst);
   p.setCompositionMode(mode);
   for (int i = 0; i < strength; ++i) p.drawImage(0, 0, layer);

@@ -1,8 +1,10 @@
-// Headings of the side panel, the help banner and the key pictures.
+// Headings of the side panel, Help's banner and key pictures, the OK button.
+#include <QConicalGradient>
 #include <QRadialGradient>
 #include <cmath>
 
 #include "art.h"
+#include "lettering.h"
 
 namespace art {
 namespace {
@@ -93,9 +95,9 @@ QBrush greyMetal(const QRectF& r) {
   return g;
 }
 
-QImage vineHeading(QSize size, const QString& word, const QRectF& box,
+QImage vineHeading(QSize size, double scale, const QString& word, const QRectF& box,
                    const std::vector<std::vector<Tendril>>& vines) {
-  QImage img = blackCanvas(size.width(), size.height());
+  QImage img = blackCanvas(size.width(), size.height(), scale);
   QFont face = font("DejaVu Serif", 40, QFont::Bold);
   face.setLetterSpacing(QFont::AbsoluteSpacing, 3);
   const QPainterPath text = fitted(textPath(word, face), box, true);
@@ -107,8 +109,9 @@ QImage vineHeading(QSize size, const QString& word, const QRectF& box,
   return img;
 }
 
-QImage playerHeading(const QString& words, const QColor& dark, const QColor& ray, const QColor& rim) {
-  QImage img = blackCanvas(142, 62);
+QImage playerHeading(double scale, const QString& words, const QColor& dark, const QColor& ray,
+                     const QColor& rim) {
+  QImage img = blackCanvas(142, 62, scale);
   const QPointF c(71, 31);
   blurredLayer(img, 1, [&](QPainter& p) {
     for (int i = 0; i < 32; ++i) {
@@ -132,11 +135,12 @@ QImage playerHeading(const QString& words, const QColor& dark, const QColor& ray
   return img;
 }
 
-QImage helpBanner() {
-  QImage img = blackCanvas(311, 96);
+QImage helpBanner(double scale, const Words& words) {
+  QImage img = blackCanvas(311, 96, scale);
   const QPainterPath title =
       fitted(textPath("OUROBOARD", font("DejaVu Sans", 60, QFont::Black)), {8, 30, 295, 44});
-  const QPainterPath the = fitted(textPath("the", font("Z003", 48)), {10, 1, 58, 32});
+  const QPainterPath the = fitted(
+      textPath(words.bannerThe, fontFor(words.bannerThe, font("Z003", 48), "DejaVu Serif")), {10, 1, 58, 32});
   glow(img, title, QColor(30, 80, 255), 5, 1.5, 1);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
@@ -161,7 +165,7 @@ QImage helpBanner() {
       fitted(textPath("v1.0", font("DejaVu Sans", 20, QFont::Bold)), {266, 4, 36, 13});
   outlined(p, version, QColor(235, 235, 240), QColor(40, 40, 60), 0.6);
   const QPainterPath credit = fitted(
-      textPath("by the Ouroboard team", font("DejaVu Serif", 20, QFont::Normal, true)), {150, 80, 154, 13});
+      textPath(words.bannerCredit, font("DejaVu Serif", 20, QFont::Normal, true)), {150, 80, 154, 13});
   outlined(p, credit, QColor(190, 190, 200), Qt::transparent, 0);
   return img;
 }
@@ -196,8 +200,8 @@ void keycap(QPainter& p, const QRectF& r, const std::function<QPainterPath(const
   p.restore();
 }
 
-QImage keysPicture(int width, const QString& heading, const QStringList& letters) {
-  QImage img = blackCanvas(width, 108);
+QImage keysPicture(int width, double scale, const QString& heading, const QStringList& letters) {
+  QImage img = blackCanvas(width, 108, scale);
   const QPainterPath title =
       fitted(textPath(heading, font("DejaVu Serif", 40, QFont::Bold)), {10, 2, width - 20.0, 20});
   QPainter p(&img);
@@ -219,30 +223,59 @@ QImage keysPicture(int width, const QString& heading, const QStringList& letters
   return img;
 }
 
+QImage okButton(double scale) {
+  QImage img = blackCanvas(32, 32, scale);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPolygonF outer({QPointF(5, 2.5), QPointF(30, 16), QPointF(5, 29.5)});
+  const QPolygonF inner({QPointF(8.5, 8.3), QPointF(22.8, 16), QPointF(8.5, 23.7)});
+  QConicalGradient rainbow(QPointF(13, 16), 0);
+  const QColor hues[] = {Qt::red,  QColor(255, 160, 0), Qt::yellow, Qt::green, Qt::cyan,
+                         Qt::blue, Qt::magenta,         Qt::red};
+  for (int i = 0; i < 8; ++i) rainbow.setColorAt(i / 7.0, hues[i]);
+  p.setPen(Qt::NoPen);
+  p.setBrush(rainbow);
+  p.drawPolygon(outer);
+  QLinearGradient metal(QPointF(8, 8), QPointF(16, 24));
+  metal.setColorAt(0, QColor(250, 250, 255));
+  metal.setColorAt(0.45, QColor(170, 175, 190));
+  metal.setColorAt(0.55, QColor(110, 115, 130));
+  metal.setColorAt(1, QColor(215, 220, 230));
+  p.setPen(QPen(QColor(30, 30, 40), 1.0));
+  p.setBrush(metal);
+  p.drawPolygon(inner);
+  return img;
+}
+
 }  // namespace
 
-void titles(Pictures& out) {
-  out.push_back({"heading_level.png",
-                 vineHeading({127, 74}, "LEVEL", {8, 21, 111, 32},
-                             {wave(5, 122, 37, 25, 66, 0.5, 0.55, 0.6, 2.6, 1.3, kGreen),
-                              wave(7, 120, 37, 22, 66, 0.5 + kPi, 0.6, 0.6, 1.8, 1.0, kOrange)}),
-                 "headings"});
-  out.push_back({"heading_score.png",
-                 vineHeading({142, 62}, "SCORE", {10, 16, 122, 30},
-                             {wave(5, 137, 31, 20, 58, 0.3, 0.6, 0.6, 2.4, 1.2, kGreen),
-                              wave(7, 135, 31, 18, 58, 0.3 + kPi, 0.6, 0.6, 1.7, 1.0, kYellowGreen)}),
-                 "headings"});
-  out.push_back(
-      {"heading_player1.png",
-       playerHeading("Player 1", QColor(150, 15, 15), QColor(255, 40, 30, 230), QColor(255, 140, 120)),
-       "headings"});
-  out.push_back(
-      {"heading_player2.png",
-       playerHeading("Player 2", QColor(20, 35, 150), QColor(40, 100, 255, 230), QColor(140, 180, 255)),
-       "headings"});
-  out.push_back({"help_banner.png", helpBanner(), "help"});
-  out.push_back({"keys_player1.png", keysPicture(124, "Player 1", {}), "help"});
-  out.push_back({"keys_player2.png", keysPicture(125, "Player 2", {"W", "A", "S", "D"}), "help"});
+QImage heading(Lettered which, const Words& words, double scale) {
+  switch (which) {
+    case Lettered::Level:
+      return vineHeading({127, 74}, scale, words.level, {8, 21, 111, 32},
+                         {wave(5, 122, 37, 25, 66, 0.5, 0.55, 0.6, 2.6, 1.3, kGreen),
+                          wave(7, 120, 37, 22, 66, 0.5 + kPi, 0.6, 0.6, 1.8, 1.0, kOrange)});
+    case Lettered::Score:
+      return vineHeading({142, 62}, scale, words.score, {10, 16, 122, 30},
+                         {wave(5, 137, 31, 20, 58, 0.3, 0.6, 0.6, 2.4, 1.2, kGreen),
+                          wave(7, 135, 31, 18, 58, 0.3 + kPi, 0.6, 0.6, 1.7, 1.0, kYellowGreen)});
+    case Lettered::Player1:
+      return playerHeading(scale, words.player1, QColor(150, 15, 15), QColor(255, 40, 30, 230),
+                           QColor(255, 140, 120));
+    case Lettered::Player2:
+      return playerHeading(scale, words.player2, QColor(20, 35, 150), QColor(40, 100, 255, 230),
+                           QColor(140, 180, 255));
+    case Lettered::HelpBanner:
+      return helpBanner(scale, words);
+    case Lettered::KeysPlayer1:
+      return keysPicture(124, scale, words.player1, {});
+    case Lettered::KeysPlayer2:
+      return keysPicture(125, scale, words.player2, words.playerTwoKeys);
+    case Lettered::Ok:
+      return okButton(scale);
+    default:
+      return {};
+  }
 }
 
 }  // namespace art

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "art.h"
+#include "lettering.h"
 
 namespace art {
 namespace {
@@ -20,6 +21,11 @@ QLinearGradient bands(const QRectF& r, const QColor& a, const QColor& b, int cou
     g.setColorAt((i + 1.0) / count - 0.001, c);
   }
   return g;
+}
+
+// A line that may spread across the card rather than come out small.
+QPainterPath fittedWide(const QPainterPath& path, const QRectF& box) {
+  return fitted(path, roomFor(path.boundingRect(), box, kWidth - 40));
 }
 
 // Narrower at the top, as if the letters lay back into the distance.
@@ -41,7 +47,7 @@ std::vector<QPainterPath> fittedLetters(const QString& text, const QFont& f, con
   std::vector<QPainterPath> letters = letterPaths(text, f);
   QRectF all;
   for (const auto& l : letters) all = all.united(l.boundingRect());
-  const QTransform t = fitTransform(all, box);
+  const QTransform t = fitTransform(all, roomFor(all, box, kWidth - 40));
   for (auto& l : letters) l = t.map(l);
   return letters;
 }
@@ -54,10 +60,10 @@ QPainterPath starPath(QPointF c, double outer, double inner) {
   return star;
 }
 
-QImage levelProceed() {
-  QImage img = blackCanvas(kWidth, kHeight);
+QImage levelProceed(double scale, const Words& words) {
+  QImage img = blackCanvas(kWidth, kHeight, scale);
   const QPainterPath heading =
-      fitted(textPath("LEVEL COMPLETED", font("DejaVu Sans", 40, QFont::Bold)), {14, 9, 322, 34}, true);
+      fitted(textPath(words.levelCompleted, font("DejaVu Sans", 40, QFont::Bold)), {14, 9, 322, 34}, true);
   glow(img, heading, QColor(140, 60, 255), 5, 1.5, 1);
 
   // the star's fire: flickering tongues, then a hot core, both blurred
@@ -112,8 +118,9 @@ QImage levelProceed() {
   p.drawPath(heading);
   p.end();
 
-  const QPainterPath proceed =
-      fitted(textPath("Proceed To The Next Level", font("Blankenburg_UNZ1A", 40)), {16, 151, 318, 38});
+  const QPainterPath proceed = fitted(
+      textPath(words.proceed, fontFor(words.proceed, font("Blankenburg_UNZ1A", 40), "DejaVu Serif")),
+      {16, 151, 318, 38});
   glow(img, proceed, QColor(255, 150, 0), 4, 1, 1);
   QPainter q(&img);
   outlined(q, proceed,
@@ -123,11 +130,11 @@ QImage levelProceed() {
   return img;
 }
 
-QImage campaignOver() {
-  QImage img = blackCanvas(kWidth, kHeight);
+QImage campaignOver(double scale, const Words& words) {
+  QImage img = blackCanvas(kWidth, kHeight, scale);
   // BRAVO!, each letter tipped a little, the whole word rising to the right
   std::vector<QPainterPath> bravo =
-      fittedLetters("BRAVO!", font("DejaVu Sans", 48, QFont::Black, true), {92, 8, 166, 46});
+      fittedLetters(words.bravo, font("DejaVu Sans", 48, QFont::Black, true), {92, 8, 166, 46});
   for (size_t i = 0; i < bravo.size(); ++i)
     bravo[i] = rotated(bravo[i].translated(0, -2.5 * double(i)), i % 2 ? 8 : -6).translated(0, 6);
   QPainterPath word;
@@ -136,11 +143,10 @@ QImage campaignOver() {
 
   // the message: soft blue letters on a deep blue glow
   const QPainterPath line1 =
-      fitted(textPath("You have conquered every level", font("DejaVu Serif", 40, QFont::Bold, true)),
+      fitted(textPath(words.conqueredEveryLevel, font("DejaVu Serif", 40, QFont::Bold, true)),
              {40, 72, 270, 20});
   const QPainterPath line2 =
-      fitted(textPath("and won the whole campaign!", font("DejaVu Serif", 40, QFont::Bold, true)),
-             {50, 98, 250, 20});
+      fitted(textPath(words.wonTheCampaign, font("DejaVu Serif", 40, QFont::Bold, true)), {50, 98, 250, 20});
   QPainterPath message = line1;
   message.addPath(line2);
   blurredLayer(img, 10, [&](QPainter& p) {
@@ -162,7 +168,7 @@ QImage campaignOver() {
   }
 
   const std::vector<QPainterPath> congrats =
-      fittedLetters("CONGRATS", font("DejaVu Sans", 48, QFont::Black), {30, 140, 290, 46});
+      fittedLetters(words.congrats, font("DejaVu Sans", 48, QFont::Black), {30, 140, 290, 46});
   const QColor hues[] = {QColor(255, 50, 50),  QColor(255, 150, 20), QColor(255, 230, 30),
                          QColor(60, 220, 60),  QColor(30, 210, 230), QColor(60, 110, 255),
                          QColor(170, 80, 255), QColor(255, 70, 200)};
@@ -172,15 +178,15 @@ QImage campaignOver() {
   QPainter p(&img);
   for (size_t i = 0; i < congrats.size(); ++i) {
     const QPainterPath& l = congrats[i];
-    outlined(p, l,
-             verticalGradient(l.boundingRect(), {lighter(hues[i], 0.6), hues[i], scaled(hues[i], 0.55)}),
+    const QColor& hue = hues[i % std::size(hues)];
+    outlined(p, l, verticalGradient(l.boundingRect(), {lighter(hue, 0.6), hue, scaled(hue, 0.55)}),
              QColor(15, 15, 20), 1.4);
   }
   return img;
 }
 
-QImage classicOver() {
-  QImage img = blackCanvas(kWidth, kHeight);
+QImage classicOver(double scale, const Words& words) {
+  QImage img = blackCanvas(kWidth, kHeight, scale);
   // faint nebula, then stars of a few sizes; all from one seed
   paintPixels(img, [](double x, double y) -> std::optional<QColor> {
     const double n = fractalNoise(x / 55, y / 55, 99, 4);
@@ -194,16 +200,16 @@ QImage classicOver() {
   };
   const QFont serif = font("DejaVu Serif", 40, QFont::Bold, true),
               sans = font("DejaVu Sans", 40, QFont::Bold);
-  const Line lines[] = {{"Well Done", {70, 8, 210, 48}, serif},
-                        {"You Have Completed", {45, 68, 260, 27}, sans},
-                        {"The Classic Mode.", {58, 104, 234, 27}, sans},
-                        {"Try the Campaign Mode", {36, 153, 278, 28}, serif}};
+  const Line lines[] = {{words.wellDone, {70, 8, 210, 48}, serif},
+                        {words.youHaveCompleted, {45, 68, 260, 27}, sans},
+                        {words.theClassicMode, {58, 104, 234, 27}, sans},
+                        {words.tryTheCampaign, {36, 153, 278, 28}, serif}};
   Rng rng(1977);
   for (int i = 0; i < 320; ++i) {
     const int x = int(rng.range(0, kWidth)), y = int(rng.range(0, kHeight));
     const double b = rng.unit();
     const QColor tint = rng.unit() < 0.2 ? QColor(255, 220, 180) : QColor(200, 215, 255);
-    img.setPixelColor(x, y, scaled(tint, 0.25 + 0.75 * b * b));
+    setUnit(img, x, y, scaled(tint, 0.25 + 0.75 * b * b));
   }
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
@@ -228,7 +234,7 @@ QImage classicOver() {
   p.end();
 
   for (const Line& line : lines) {
-    const QPainterPath path = fitted(textPath(line.text, line.face), line.box);
+    const QPainterPath path = fittedWide(textPath(line.text, line.face), line.box);
     glow(img, path, QColor(20, 80, 255), 4, 1.5, 1);
     QPainter q(&img);
     outlined(q, path,
@@ -239,8 +245,8 @@ QImage classicOver() {
   return img;
 }
 
-QImage gameOver() {
-  QImage img = blackCanvas(kWidth, kHeight);
+QImage gameOver(double scale, const Words& words) {
+  QImage img = blackCanvas(kWidth, kHeight, scale);
   paintPixels(img, [](double x, double y) -> std::optional<QColor> {  // dark spiral arms
     const double dx = x - 175, dy = y - 105, r = std::hypot(dx, dy) + 1;
     const double arms = 0.5 + 0.5 * std::sin(4 * std::atan2(dy, dx) + 5.5 * std::log(r));
@@ -248,18 +254,17 @@ QImage gameOver() {
     return mix(QColor(4, 0, 12), QColor(72, 20, 110), arms * arms * fade);
   });
 
-  const QPainterPath pity =
-      rotated(fitted(textPath("Oh! I feel pity", font("Z003", 48)), {14, 4, 200, 42}), -7);
+  const QPainterPath pity = rotated(
+      fitted(textPath(words.pity, fontFor(words.pity, font("Z003", 48), "DejaVu Serif")), {14, 4, 200, 42}), -7);
   glow(img, pity, QColor(255, 0, 0), 4, 1, 1);
 
   const QPainterPath flat =
-      fitted(textPath("GAME OVER", font("DejaVu Sans", 60, QFont::Black)), {24, 52, 302, 56}, true);
+      fitted(textPath(words.gameOver, font("DejaVu Sans", 60, QFont::Black)), {24, 52, 302, 56}, true);
   const QPainterPath face = perspective(flat, 26);
   const QPainterPath again =
-      fitted(textPath("Try Again", font("DejaVu Sans", 40, QFont::Bold)), {110, 121, 130, 28});
+      fittedWide(textPath(words.tryAgain, font("DejaVu Sans", 40, QFont::Bold)), {110, 121, 130, 28});
   const QPainterPath chance =
-      fitted(textPath("there's always a next chance.", font("DejaVu Serif", 40, QFont::Normal, true)),
-             {52, 160, 246, 26});
+      fitted(textPath(words.nextChance, font("DejaVu Serif", 40, QFont::Normal, true)), {52, 160, 246, 26});
   glow(img, again, QColor(40, 255, 40), 4, 1, 1);
   glow(img, chance, QColor(40, 90, 255), 4, 1, 1);
 
@@ -288,11 +293,19 @@ QImage gameOver() {
 
 }  // namespace
 
-void cards(Pictures& out) {
-  out.push_back({"level_proceed.png", levelProceed(), "cards"});
-  out.push_back({"campaign_over.png", campaignOver(), "cards"});
-  out.push_back({"classic_over.png", classicOver(), "cards"});
-  out.push_back({"game_over.png", gameOver(), "cards"});
+QImage card(Lettered which, const Words& words, double scale) {
+  switch (which) {
+    case Lettered::LevelProceed:
+      return levelProceed(scale, words);
+    case Lettered::CampaignOver:
+      return campaignOver(scale, words);
+    case Lettered::ClassicOver:
+      return classicOver(scale, words);
+    case Lettered::GameOver:
+      return gameOver(scale, words);
+    default:
+      return {};
+  }
 }
 
 }  // namespace art
