@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
+
+#include "art.h"
+#include "lettering.h"
 
 // Q_INIT_RESOURCE may not be used inside a namespace.
 static void initPictures() { Q_INIT_RESOURCE(pictures); }
@@ -106,4 +110,56 @@ TEST(Pictures, LitSpeedStepsAreGreenAndUnlitOnesGrey) {
   }
 }
 
+// The game paints its lettered pictures itself wherever the resources do
+// not serve: the resources must be that painting, in English at their size.
+TEST(Lettering, EnglishAtOwnSizeIsTheResource) {
+  for (const art::Lettered which : art::AllLettered) {
+    const QImage painted = art::paint(which, {}, 1).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(painted == load(art::fileName(which)).convertToFormat(QImage::Format_RGB32))
+        << art::fileName(which).toStdString() << ": rerun tools/artgen";
+  }
+}
+
+// Twice the scale is painted afresh: many 2 x 2 blocks hold more than one
+// colour, where an enlarged picture would repeat each pixel.
+TEST(Lettering, TwiceTheScaleCarriesTwiceTheDetail) {
+  for (const art::Lettered which : {art::Lettered::Level, art::Lettered::KeysPlayer2, art::Lettered::GameOver}) {
+    const QImage twice = art::paint(which, {}, 2);
+    ASSERT_EQ(twice.size(), art::unitSize(which) * 2);
+    int blocks = 0, detailed = 0;
+    for (int y = 0; y < twice.height(); y += 2)
+      for (int x = 0; x < twice.width(); x += 2, ++blocks) {
+        const QRgb first = twice.pixel(x, y);
+        detailed += twice.pixel(x + 1, y) != first || twice.pixel(x, y + 1) != first ||
+                    twice.pixel(x + 1, y + 1) != first;
+      }
+    EXPECT_GT(detailed, blocks / 10) << art::fileName(which).toStdString();
+  }
+}
+
+// A word longer than its place is condensed, then set smaller; a line may
+// widen into the room it is given, never beyond.
+TEST(Lettering, LongWordsStayInsideTheirPlace) {
+  const QFont face = art::font("DejaVu Serif", 40, QFont::Bold);
+  const QRectF box(8, 21, 111, 32);
+  for (const char* word : {"LEVEL", "TEMPO", "GESCHWINDIGKEITSSTUFE", "Ц"}) {
+    const QPainterPath text = art::textPath(QString::fromUtf8(word), face);
+    for (const bool stretch : {false, true}) {
+      const QRectF set = art::fitted(text, box, stretch).boundingRect();
+      EXPECT_TRUE(box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(set)) << word << " stretch " << stretch;
+    }
+    const QRectF room = art::roomFor(text.boundingRect(), box, 200);
+    EXPECT_LE(room.width(), 200) << word;
+    EXPECT_DOUBLE_EQ(room.center().x(), box.center().x()) << word;
+  }
+}
+
 }  // namespace
+
+// Painting words needs the fonts, which need an application; no screen.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

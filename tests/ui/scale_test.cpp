@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "board.h"
+#include "picturebook.h"
 #include "scale.h"
 #include "stage.h"
 #include "table_fixture.h"
@@ -74,6 +75,18 @@ TEST_P(ScaledTable, CellsLandOnTheScaledGridAndClicksWhereTheBarsAreDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledTable, ::testing::Values(1.5, 2.0));
+
+// Words and lines are painted for the device pixels, not enlarged.
+TEST(ScaledPictures, LetteredOnesArePaintedForTheDevicePixels) {
+  const PictureBook book;
+  for (const Scale scale : {Scale{1.5, 1}, Scale{1, 2}, Scale{2, 1.25}}) {
+    const QImage shown = book.decoration(Decoration::Player1, scale).toImage();
+    EXPECT_EQ(shown.devicePixelRatio(), scale.ratio);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              art::paint(Decoration::Player1, {}, scale.device()).convertToFormat(QImage::Format_RGB32))
+        << scale.factor << " x " << scale.ratio;
+  }
+}
 
 }  // namespace
 }  // namespace ouroboard::testing

@@ -16,6 +16,7 @@
 #include "hlpfrm.h"
 #include "input/keymap.h"
 #include "input/typedkeys.h"
+#include "picturebook.h"
 #include "settings.h"
 #include "style.h"
 #include "table_fixture.h"
@@ -92,6 +93,20 @@ TEST_F(TranslationsTest, GermanMenusAndTitles) {
   expectEveryLabelFits(*table);
 }
 
+// The lettered pictures speak the game's language, at the size their place
+// in the window has.
+TEST_F(TranslationsTest, GermanPicturesAreLetteredInGerman) {
+  installTranslations(*qApp, QLocale(QLocale::German));
+  const PictureBook german;
+  for (const Decoration which : {Decoration::Level, Decoration::Score, Decoration::Player1, Decoration::HelpBanner}) {
+    const QImage painted = german.decoration(which).toImage();
+    const QImage english = PictureBook::resource(art::fileName(which)).toImage();
+    EXPECT_EQ(painted.size(), english.size()) << art::fileName(which).toStdString();
+    EXPECT_NE(painted.convertToFormat(QImage::Format_RGB32), english.convertToFormat(QImage::Format_RGB32))
+        << art::fileName(which).toStdString();
+  }
+}
+
 TEST_F(TranslationsTest, LongerTextsStayInsideTheirLabels) {
   auto* longer = new Longer;
   longer->setParent(qApp);
@@ -159,6 +174,9 @@ TEST_F(TranslationsTest, PlayerTwoKeysAreNamedByTheLayout) {
     nameKeysFrom(keymap.get());
     EXPECT_EQ(playerTwoKeyNames(), names) << layout;
     EXPECT_TRUE(helpText().contains(QLocale().createSeparatedList(names))) << layout;
+    const QImage keys = PictureBook().decoration(Decoration::KeysPlayer2).toImage();
+    const QImage usKeys = PictureBook::resource(art::fileName(Decoration::KeysPlayer2)).toImage();
+    EXPECT_EQ(keys == usKeys, names == QStringList({"W", "A", "S", "D"})) << layout << ": the key picture";
   }
   nameKeysFrom(nullptr);
   EXPECT_EQ(playerTwoKeyNames(), QStringList({"W", "A", "S", "D"})) << "without a keymap, the US letters";
