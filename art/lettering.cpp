@@ -1,5 +1,6 @@
 #include "lettering.h"
 
+#include <QCryptographicHash>
 #include <cmath>
 #include <iterator>
 
@@ -14,6 +15,21 @@ QString fileName(Lettered which) {
       "level_proceed.png", "campaign_over.png", "classic_over.png",    "game_over.png"};
   static_assert(std::size(names) == std::size(AllLettered));
   return QLatin1String(names[static_cast<int>(which)]);
+}
+
+QByteArray fingerprint(Lettered which, const Words& w, double scale) {
+  QCryptographicHash hash(QCryptographicHash::Sha1);
+  hash.addData(fileName(which).toUtf8());
+  hash.addData(QByteArray::number(scale, 'g', 17));
+  const QStringList words = {w.level,          w.score,           w.player1,
+                             w.player2,        w.bannerThe,       w.bannerCredit,
+                             w.levelCompleted, w.proceed,         w.bravo,
+                             w.conqueredEveryLevel, w.wonTheCampaign, w.congrats,
+                             w.wellDone,       w.youHaveCompleted, w.theClassicMode,
+                             w.tryTheCampaign, w.pity,            w.gameOver,
+                             w.tryAgain,       w.nextChance};
+  for (const QString& word : words + w.playerTwoKeys) hash.addData(word.toUtf8().append('\0'));
+  return hash.result().toHex();
 }
 
 QSize unitSize(Lettered which) {
@@ -37,12 +53,16 @@ QSize unitSize(Lettered which) {
   }
 }
 
+QSize pixelSize(Lettered which, double scale) {
+  const QSize units = unitSize(which);
+  return {int(std::lround(units.width() * scale)), int(std::lround(units.height() * scale))};
+}
+
 QImage paint(Lettered which, const Words& words, double scale) {
   Words checked = words;
   if (checked.playerTwoKeys.size() != 4) checked.playerTwoKeys = Words{}.playerTwoKeys;
   QImage image = which >= Lettered::LevelProceed ? card(which, checked, scale) : heading(which, checked, scale);
-  Q_ASSERT(image.size() == QSize(int(std::lround(unitSize(which).width() * scale)),
-                                 int(std::lround(unitSize(which).height() * scale))));
+  Q_ASSERT(image.size() == pixelSize(which, scale));
   return image;
 }
 

@@ -5,6 +5,7 @@
 // is sharp on every screen and reads in the player's language.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -63,9 +64,14 @@ struct Words {
 // The file the English picture at its own size is kept in, among the
 // game's resources.
 QString fileName(Lettered which);
+// Names one painting: the picture, the words it shows and the scale. Equal
+// fingerprints paint equal pictures as long as the painting is unchanged.
+QByteArray fingerprint(Lettered which, const Words& words, double scale);
 // The picture's size in its own units.
 QSize unitSize(Lettered which);
-// Painted at scale device pixels per unit: unitSize() times scale, rounded.
+// unitSize() times scale, rounded: the picture's size in device pixels.
+QSize pixelSize(Lettered which, double scale);
+// Painted at scale device pixels per unit, pixelSize() large.
 QImage paint(Lettered which, const Words& words, double scale);
 
 }  // namespace art

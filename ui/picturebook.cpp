@@ -1,6 +1,12 @@
 #include "picturebook.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <cmath>
 
 #include "input/keymap.h"
@@ -38,6 +44,18 @@ std::optional<art::Lettered> letteredCard(Picture id) {
     default:
       return std::nullopt;
   }
+}
+
+// Where a painting at the window's own size is kept: named by the picture,
+// its words and scale, and the English picture's bytes, which change
+// whenever the painting does.
+QString cachedPainting(art::Lettered which, const art::Words& words, double scale) {
+  QFile english(QStringLiteral(":/pictures/") + art::fileName(which));
+  const QByteArray painting = english.open(QIODevice::ReadOnly) ? english.readAll() : QByteArray();
+  return QStringLiteral("%1/pictures/%2-%3.png")
+      .arg(QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+           QString::fromLatin1(art::fingerprint(which, words, scale)),
+           QString::fromLatin1(QCryptographicHash::hash(painting, QCryptographicHash::Sha1).toHex().left(12)));
 }
 
 }  // namespace
@@ -118,10 +136,23 @@ const art::Words& PictureBook::words(art::Lettered which) const {
   return words_;
 }
 
+// Painting takes milliseconds, reading a picture back a fraction of one: so
+// that the game starts as fast in every language, the pictures of the
+// window's own size are kept in the user's cache (those of other sizes are
+// painted when the window takes that size, and not kept).
 QPixmap PictureBook::lettered(art::Lettered which, const Scale& scale) const {
   const art::Words& shown = words(which);
   if (ownSize(scale) && shown == art::Words{}) return resource(art::fileName(which));
-  QPixmap picture = QPixmap::fromImage(art::paint(which, shown, scale.device()));
+  const QString cached = scale.factor == 1 ? cachedPainting(which, shown, scale.device()) : QString();
+  QImage image(cached);
+  if (image.size() != art::pixelSize(which, scale.device())) {
+    image = art::paint(which, shown, scale.device());
+    QSaveFile file(cached);  // whole or not at all, should two games start at once
+    if (!cached.isEmpty() && QDir().mkpath(QFileInfo(cached).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+        image.save(&file, "PNG"))
+      file.commit();
+  }
+  QPixmap picture = QPixmap::fromImage(image);
   picture.setDevicePixelRatio(scale.ratio);
   return picture;
 }

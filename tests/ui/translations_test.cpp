@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -105,6 +106,16 @@ TEST_F(TranslationsTest, GermanPicturesAreLetteredInGerman) {
     EXPECT_NE(painted.convertToFormat(QImage::Format_RGB32), english.convertToFormat(QImage::Format_RGB32))
         << art::fileName(which).toStdString();
   }
+  // They are kept for the next start; a damaged copy is painted again.
+  const QImage first = german.decoration(Decoration::Level).toImage();
+  QDir kept(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/pictures"));
+  ASSERT_FALSE(kept.entryList(QDir::Files).isEmpty());
+  for (const QString& name : kept.entryList(QDir::Files)) {
+    QFile damaged(kept.filePath(name));
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    damaged.resize(damaged.size() / 2);
+  }
+  EXPECT_EQ(PictureBook().decoration(Decoration::Level).toImage(), first);
 }
 
 TEST_F(TranslationsTest, LongerTextsStayInsideTheirLabels) {
