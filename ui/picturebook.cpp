@@ -136,14 +136,17 @@ const art::Words& PictureBook::words(art::Lettered which) const {
   return words_;
 }
 
-// Painting takes milliseconds, reading a picture back a fraction of one: so
-// that the game starts as fast in every language, the pictures of the
-// window's own size are kept in the user's cache (those of other sizes are
-// painted when the window takes that size, and not kept).
+// Painting takes milliseconds, a large card a fifth of a second; reading a
+// picture back a fraction of one. So that the game starts as fast in every
+// language and a card comes up at once, the pictures of the window's own
+// size and the cards of every size are kept in the user's cache. The
+// headings of the sizes a window passes through while it is resized are
+// painted and not kept.
 QPixmap PictureBook::lettered(art::Lettered which, const Scale& scale) const {
   const art::Words& shown = words(which);
   if (ownSize(scale) && shown == art::Words{}) return resource(art::fileName(which));
-  const QString cached = scale.factor == 1 ? cachedPainting(which, shown, scale.device()) : QString();
+  const bool kept = scale.factor == 1 || which >= art::Lettered::LevelProceed;
+  const QString cached = kept ? cachedPainting(which, shown, scale.device()) : QString();
   QImage image(cached);
   if (image.size() != art::pixelSize(which, scale.device())) {
     image = art::paint(which, shown, scale.device());
