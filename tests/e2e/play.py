@@ -10,6 +10,7 @@ the end screen, a click dismisses it, and Options > Exit ends the program.
 Timing is never assumed exactly: the script reads the screen and retries.
 """
 
+import atexit
 import os
 import shutil
 import subprocess
@@ -58,11 +59,17 @@ def same_picture(actual, expected):
     return close >= 0.95 * len(expected)
 
 
+# The pictures the game paints and keeps go to a cache of the tests' own.
+CACHE = tempfile.mkdtemp(prefix="ouroboard-e2e-cache-")
+atexit.register(shutil.rmtree, CACHE, ignore_errors=True)
+
+
 def program_env(**settings):
     """The caller's environment for the program, with no display but the one
-    given in settings, and the leak checker's suppressions. The captions
-    are read off the screen, so the game speaks English unless told."""
-    env = dict(os.environ, LANGUAGE="C")
+    given in settings, the leak checker's suppressions and a cache of the
+    tests' own. The captions are read off the screen, so the game speaks
+    English unless told."""
+    env = dict(os.environ, LANGUAGE="C", XDG_CACHE_HOME=CACHE)
     for variable in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
         env.pop(variable, None)
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
