@@ -24,6 +24,7 @@ DESKTOP is one of:
 Setting E2E_SHOTS to a folder keeps a copy of every screenshot there.
 """
 
+import contextlib
 import os
 import shutil
 import subprocess
@@ -444,27 +445,23 @@ def frame_width(shot):
     return violet[-1] - violet[0] + 1 if violet else 0
 
 
-class Scaled:
+class Scaled(contextlib.ExitStack):
     """The game on a screen of the given size and scale, under openbox."""
 
     def __init__(self, binary, size, scale):
+        super().__init__()
         self.binary, self.size, self.scale = binary, size, scale
 
     def __enter__(self):
-        self.server = play.XServer(self.size).__enter__()
-        self.manager = Openbox(self.server.display).__enter__()
+        super().__enter__()
+        self.server = self.enter_context(play.XServer(self.size))
+        self.manager = self.enter_context(Openbox(self.server.display))
         self.env = dict(play.program_env(DISPLAY=self.server.display), QT_SCALE_FACTOR=str(self.scale))
-        self.program = Program(self.binary, self.env)
-        self.program.__enter__()
+        self.enter_context(Program(self.binary, self.env))
         search = ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ouroboard$"]
         self.window = subprocess.check_output(search, env=self.env, timeout=30).split()[0].decode()
         time.sleep(1.5)  # let openbox frame it, and the game fit it to the screen
         return self
-
-    def __exit__(self, *exc):
-        self.program.__exit__()
-        self.manager.__exit__()
-        self.server.__exit__()
 
     def name(self):
         return "%s-scale%s" % (self.size, self.scale)
@@ -523,18 +520,16 @@ def check_larger_board(screen, how, action):
 def small_screens(binary, assets):
     if missing("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import", "convert", "wmctrl"):
         return play.SKIP
-    for size, scale in (("640x480", 1), ("1366x768", 1.5)):
+    own_size = lambda screen: check_own_size(screen, assets)
+    for size, scale, check in (("640x480", 1, check_whole_on_screen), ("1366x768", 1.5, check_whole_on_screen),
+                               ("1366x768", 1.25, own_size), ("2560x1440", 2, own_size)):
         with Scaled(binary, size, scale) as screen:
-            check_whole_on_screen(screen)
-    for size, scale in (("1366x768", 1.25), ("2560x1440", 2)):
-        with Scaled(binary, size, scale) as screen:
-            check_own_size(screen, assets)
+            check(screen)
     with Scaled(binary, "1920x1080", 1) as screen:
         check_larger_board(screen, "full screen", lambda: screen.key("F11"))
         expect(screen.frame()[4] == 1920, "F11 fills the screen")
         screen.key("Escape")
         expect(screen.frame()[4] == 707, "Escape leaves full screen")
-    with Scaled(binary, "1920x1080", 1) as screen:
         maximise = ["wmctrl", "-i", "-r", screen.window, "-b", "add,maximized_vert,maximized_horz"]
         check_larger_board(screen, "maximised", lambda: subprocess.run(maximise, env=screen.env, check=True,
                                                                        timeout=20) and time.sleep(1))

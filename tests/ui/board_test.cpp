@@ -1,7 +1,6 @@
 // The board repaints only what changed, and what it shows stays right.
 #include "board.h"
 
-#include <QPaintEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -9,19 +8,6 @@
 
 namespace ouroboard::testing {
 namespace {
-
-// Collects the areas the board is asked to paint.
-class PaintSpy : public QObject {
- public:
-  explicit PaintSpy(QWidget* board) { board->installEventFilter(this); }
-  QRegion painted;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
-    return false;
-  }
-};
 
 class BoardTest : public TableTest {
  protected:

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QTest>
 
 #include "endscreen.h"
@@ -13,6 +14,22 @@
 #include "snaketable.h"
 
 namespace ouroboard::testing {
+
+// Collects the paints a widget is asked for, and the areas they cover.
+class PaintSpy : public QObject {
+ public:
+  explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+  QRegion painted;
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    painted += static_cast<QPaintEvent*>(event)->region();
+    ++paints;
+    return false;
+  }
+};
 
 class TableTest : public ::testing::Test {
  protected:
